@@ -1,0 +1,22 @@
+#include "version.h"
+
+namespace core {
+namespace {
+QString &stored()
+{
+    static QString version;
+    return version;
+}
+} // namespace
+
+QString programVersion()
+{
+    return stored();
+}
+
+void setProgramVersion(const QString &version)
+{
+    stored() = version;
+}
+
+} // namespace core
