@@ -45,7 +45,8 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(m_panels->sizeHint().width() + 4);
+    // The panels are a narrow column of short fields; the main text takes the rest.
+    scroll->setFixedWidth(fontMetrics().averageCharWidth() * 52);
     body->addWidget(scroll, 0);
 
     auto *frame = new QGroupBox(u"Hauptfenster"_s);
@@ -57,7 +58,7 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
 
     setCentralWidget(central);
     makeMenus();
-    resize(900, 640);
+    resize(1000, 680);
 }
 
 MainWindow::~MainWindow() = default;
