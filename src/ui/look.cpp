@@ -38,19 +38,20 @@ bool isLocked(const QWidget &box)
 
 QFont scriptFont()
 {
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
+    // Asking the font database first spares the costly search for a stand-in of a missing
+    // family, which would otherwise run at every start on a machine without Verdana.
+    static const bool hasVerdana = QFontDatabase::hasFamily(QStringLiteral("Verdana"));
+    QFont font = hasVerdana ? QFont(QStringLiteral("Verdana"))
+                            : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPointSizeF(8.25);
     return font;
 }
 
 QFont monospaceFont()
 {
-    QFont font(QStringLiteral("Lucida Console"));
-    font.setStyleHint(QFont::Monospace);
-    font.setFamilies({QStringLiteral("Lucida Console"),
-                      QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
-    return font;
+    static const bool hasLucida = QFontDatabase::hasFamily(QStringLiteral("Lucida Console"));
+    return hasLucida ? QFont(QStringLiteral("Lucida Console"))
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
 } // namespace ui

@@ -1,0 +1,101 @@
+// The main text on big scripts: opening a generated file of a given size (time and peak
+// memory), and one snippet panel click on a big main text against one on an empty text.
+//   bench_maintext open <megabytes>
+//   bench_maintext append <megabytes>
+#include "app/mainwindow.h"
+#include "benchhost.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+long peakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A script of 80-character lines (78 characters and CR LF).
+QByteArray script(qint64 bytes)
+{
+    QByteArray line = "_unit setpos [(getpos this select 0),(getpos this select 1),10]; ~1 ";
+    line = line.leftJustified(78, '#') + "\r\n";
+    QByteArray text;
+    text.reserve(bytes);
+    while (text.size() + line.size() <= bytes)
+        text += line;
+    return text;
+}
+
+double clickMillis(app::MainWindow &window, int repeats)
+{
+    auto *button = window.findChild<QAbstractButton *>(u"Command2"_s);
+    std::vector<double> times;
+    for (int i = 0; i < repeats; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        button->click();
+        QApplication::processEvents();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"open"_s;
+    const int megabytes = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 10;
+
+    BenchHost host;
+    app::MainWindow window(host);
+    window.show();
+    QApplication::processEvents();
+
+    if (mode == u"open"_s) {
+        QTemporaryDir dir;
+        host.fileName = dir.filePath(u"big.sqs"_s);
+        {
+            QFile file(host.fileName);
+            if (!file.open(QIODevice::WriteOnly))
+                return 1;
+            file.write(script(qint64(megabytes) << 20));
+        }
+        const long before = peakKilobytes();
+        QElapsedTimer timer;
+        timer.start();
+        window.findChild<QAbstractButton *>(u"Command16"_s)->click();
+        QApplication::processEvents();
+        const double seconds = double(timer.nsecsElapsed()) / 1e9;
+        const long peak = peakKilobytes();
+        std::printf("open %d MB: %.2f s, peak memory %.0f MB (%.1fx the file; %.0f MB before)\n",
+                    megabytes, seconds, peak / 1024.0, peak / 1024.0 / megabytes,
+                    before / 1024.0);
+        return window.text().size() > 0 ? 0 : 1;
+    }
+
+    const double empty = clickMillis(window, 50);
+    window.replace(QString::fromLatin1(script(qint64(megabytes) << 20)));
+    QApplication::processEvents();
+    const double big = clickMillis(window, 50);
+    std::printf("append: %.3f ms on an empty text, %.3f ms on %d MB (%.2fx)\n", empty, big,
+                megabytes, big / empty);
+    return 0;
+}
