@@ -268,6 +268,9 @@ void ToolsDialogs::artilleryTypedAndFractional()
     FakeHost host(folder.path());
     tools::ArtilleryDialog dialog(host);
     auto *type = dialog.findChild<QComboBox *>(u"Combo2"_s);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.activateWindow();
     type->setFocus();
     type->lineEdit()->selectAll();
     // Typed so that a completing box would turn it into the listed "Destroy".
