@@ -1,15 +1,19 @@
 #include "tooldialogs.h"
 
+#include "artillerydialog.h"
+#include "bombdropcalculator.h"
+#include "ui/dialogcontext.h"
+
 namespace tools {
 
-QWidget *createBombDropCalculator(const ui::DialogContext &)
+QWidget *createBombDropCalculator(const ui::DialogContext &context)
 {
-    return nullptr;
+    return new BombDropCalculator(context.host);
 }
 
-QWidget *createArtilleryDialog(const ui::DialogContext &)
+QWidget *createArtilleryDialog(const ui::DialogContext &context)
 {
-    return nullptr;
+    return new ArtilleryDialog(context.host);
 }
 
 } // namespace tools

@@ -1,0 +1,161 @@
+#include "artillerydialog.h"
+
+#include "artillery.h"
+#include "core/textfile.h"
+#include "ui/host.h"
+#include "ui/programfolder.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace tools {
+
+namespace {
+QLineEdit *makeBox(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+// The game's names are written as they stand in the box: no completion that would turn
+// a typed name into a listed one, no typed name added to the list.
+QComboBox *makeList(const QString &name, const QStringList &entries, QWidget *parent)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(true);
+    list->setCompleter(nullptr);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->addItems(entries);
+    list->setCurrentIndex(0);
+    return list;
+}
+
+// A caption above its field.
+void addField(QVBoxLayout *column, const QString &labelName, const QString &caption, QWidget *field)
+{
+    auto *label = new QLabel(caption, field->parentWidget());
+    label->setObjectName(labelName);
+    label->setBuddy(field);
+    column->addWidget(label);
+    column->addWidget(field);
+}
+
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+} // namespace
+
+ArtilleryDialog::ArtilleryDialog(ui::Host &host) : m_host(host)
+{
+    setObjectName(u"Form9"_s);
+    setWindowTitle(u"Artilleriebeschuss"_s);
+
+    auto *markerFrame = new QGroupBox(u"Marker Einstellungen"_s, this);
+    markerFrame->setObjectName(u"Frame1"_s);
+    m_colour = makeList(u"Combo1"_s, markerColours(), markerFrame);
+    m_type = makeList(u"Combo2"_s, markerTypes(), markerFrame);
+    m_marker = makeBox(u"Text5"_s, u"1"_s, markerFrame);
+    m_size = makeBox(u"Text1"_s, u"4"_s, markerFrame);
+    auto *markerColumn = new QVBoxLayout(markerFrame);
+    addField(markerColumn, u"Label1"_s, u"Farbe"_s, m_colour);
+    addField(markerColumn, u"Label3"_s, u"Typ"_s, m_type);
+    addField(markerColumn, u"Label6"_s, u"Die Nummer des Markers"_s, m_marker);
+    addField(markerColumn, u"Label2"_s, u"Größe"_s, m_size);
+    markerColumn->addStretch();
+
+    auto *barrageFrame = new QGroupBox(u"Artillerie Einstellungen"_s, this);
+    barrageFrame->setObjectName(u"Frame2"_s);
+    m_radiusX = makeBox(u"Text2"_s, u"50"_s, barrageFrame);
+    m_radiusY = makeBox(u"Text3"_s, u"50"_s, barrageFrame);
+    m_shots = makeBox(u"Text4"_s, u"50"_s, barrageFrame);
+    auto *barrageColumn = new QVBoxLayout(barrageFrame);
+    addField(barrageColumn, u"Label4"_s, u"Radius X Achse"_s, m_radiusX);
+    addField(barrageColumn, u"Label7"_s, u"Radius Y Achse"_s, m_radiusY);
+    addField(barrageColumn, u"Label5"_s, u"Anzahl der Abschüsse"_s, m_shots);
+    barrageColumn->addStretch();
+
+    auto *frames = new QHBoxLayout;
+    frames->addWidget(markerFrame, 1);
+    frames->addWidget(barrageFrame, 1);
+
+    auto *generate = makeButton(u"Command2"_s, u"Erstelle Script Dateien"_s, this);
+    auto *close = makeButton(u"Command3"_s, u"Schließen"_s, this);
+    auto *info = makeButton(u"Command1"_s, u"Info"_s, this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(generate);
+    buttons->addWidget(close);
+    buttons->addWidget(info);
+    buttons->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(frames, 1);
+    layout->addLayout(buttons);
+
+    connect(generate, &QPushButton::clicked, this, &ArtilleryDialog::generate);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(info, &QPushButton::clicked, this, &ArtilleryDialog::showInfo);
+
+    setMinimumSize(sizeHint());
+}
+
+bool ArtilleryDialog::generate()
+{
+    const std::optional<QString> marker = lowerMarkerNumber(m_marker->text());
+    if (!marker) {
+        m_host.message(u"Fehler"_s,
+                       u"Die Nummer des Markers ist keine gültige Zahl. Bitte eine Zahl "
+                       u"eingeben, z.B. 1 für den ersten Marker."_s,
+                       ui::Buttons::Ok, ui::Icon::Critical);
+        return false;
+    }
+    m_marker->setText(*marker);
+
+    ArtillerySettings settings;
+    settings.colour = m_colour->currentText();
+    settings.type = m_type->currentText();
+    settings.marker = *marker;
+    settings.size = m_size->text();
+    settings.radiusX = m_radiusX->text();
+    settings.radiusY = m_radiusY->text();
+    settings.shots = m_shots->text();
+
+    for (const ScriptFile &file : artilleryPackage(settings)) {
+        const QString path = QDir::fromNativeSeparators(ui::programFolderFile(m_host, file.name));
+        if (!core::writeTextFile(path, file.text)) {
+            m_host.message(u"Fehler"_s, u"Die Dateien konnten nicht erstellt werden"_s,
+                           ui::Buttons::Ok, ui::Icon::Critical);
+            return false;
+        }
+    }
+    return true;
+}
+
+QString ArtilleryDialog::infoText()
+{
+    return u"Mit diesem Programm kann man ein Script erstellen was dem Spieler ermöglicht eine "
+           u"Position auf der Karte festzulegen und zu dieser dann ein Artilleriebeschuss zu "
+           u"schicken. Ausgelöst wird das Script durch den Spieler selbst, in dem er die "
+           u"entsprechende Option im Aktionsmenü wählt. Es müssen jediglich nur noch einige "
+           u"benutzerdefinierten Einstellungen vorgenommen werden, um das Script zu "
+           u"generieren."_s;
+}
+
+void ArtilleryDialog::showInfo()
+{
+    m_host.message(u"Info"_s, infoText(), ui::Buttons::Ok, ui::Icon::None);
+}
+
+} // namespace tools
