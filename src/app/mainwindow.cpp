@@ -15,17 +15,25 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+
+// The pictures live in the static library; the resource must be registered by hand.
+static void registerIcons()
+{
+    Q_INIT_RESOURCE(icons);
+}
 
 namespace app {
 
 MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m_host(host)
 {
     core::setProgramVersion(u"1.1"_s);
+    registerIcons();
+    // Every window of the program, the tool dialogs included, shows the program's icon.
+    QApplication::setWindowIcon(QIcon(u":/icons/velmora.svg"_s));
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Orlund's Velmora 1.1"_s);
 
@@ -69,12 +77,14 @@ QWidget *MainWindow::makeToolbar()
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    auto add = [&](const QString &name, const QString &tip, QStyle::StandardPixmap picture,
+    auto add = [&](const QString &name, const QString &tip, const QString &picture,
                    void (MainWindow::*action)()) {
         auto *button = new QToolButton(bar);
         button->setObjectName(name);
         button->setToolTip(tip);
-        button->setIcon(style()->standardIcon(picture));
+        button->setAccessibleName(tip);
+        if (!picture.isEmpty())
+            button->setIcon(QIcon(u":/icons/"_s + picture + u".svg"_s));
         button->setIconSize(QSize(24, 24));
         button->setFixedSize(34, 34);
         button->setAutoRaise(true);
@@ -83,18 +93,16 @@ QWidget *MainWindow::makeToolbar()
         row->addWidget(button);
         return button;
     };
-    add(u"Command16"_s, u"Öffnen"_s, QStyle::SP_DialogOpenButton, nullptr);
-    QToolButton *saveAs =
-        add(u"Command19"_s, u"Speichern unter..."_s, QStyle::SP_DialogSaveButton, nullptr);
+    add(u"Command16"_s, u"Öffnen"_s, u"open"_s, nullptr);
+    QToolButton *saveAs = add(u"Command19"_s, u"Speichern unter..."_s, QString(), nullptr);
     saveAs->setToolButtonStyle(Qt::ToolButtonTextOnly);
     saveAs->setText(u"..."_s);
     saveAs->setFont(ui::monospaceFont());
-    add(u"Command7"_s, u"Speichern"_s, QStyle::SP_DialogSaveButton, nullptr);
-    add(u"Command22"_s, u"Reset"_s, QStyle::SP_BrowserReload, &MainWindow::reset);
-    add(u"Command17"_s, u"Schließen"_s, QStyle::SP_DialogCloseButton, &MainWindow::closeProgram);
-    add(u"Command8"_s, u"Hilfe"_s, QStyle::SP_DialogHelpButton, &MainWindow::showInstructions);
-    QToolButton *calculator =
-        add(u"Command9"_s, u"BDP Rechner"_s, QStyle::SP_ComputerIcon, nullptr);
+    add(u"Command7"_s, u"Speichern"_s, u"save"_s, nullptr);
+    add(u"Command22"_s, u"Reset"_s, u"reset"_s, &MainWindow::reset);
+    add(u"Command17"_s, u"Schließen"_s, u"close"_s, &MainWindow::closeProgram);
+    add(u"Command8"_s, u"Hilfe"_s, u"help"_s, &MainWindow::showInstructions);
+    QToolButton *calculator = add(u"Command9"_s, u"BDP Rechner"_s, u"bombdrop"_s, nullptr);
     row->addStretch(1);
 
     auto *open = bar->findChild<QToolButton *>(u"Command16"_s);
@@ -103,6 +111,18 @@ QWidget *MainWindow::makeToolbar()
     connect(saveAs, &QToolButton::clicked, this, [this] { m_files->saveAs(); });
     connect(save, &QToolButton::clicked, this, [this] { m_files->save(); });
     connect(calculator, &QToolButton::clicked, this, [this] { openDialog(u"Form2"_s); });
+
+    // The file commands from the keyboard too; the buttons keep their tool tips as they are.
+    auto shortcut = [this](QKeySequence keys, QToolButton *button) {
+        auto *action = new QAction(this);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, button, &QToolButton::click);
+        addAction(action);
+    };
+    shortcut(QKeySequence::Open, open);
+    shortcut(QKeySequence::Save, save);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), saveAs);
     return bar;
 }
 

@@ -1,5 +1,6 @@
 #include "maintextedit.h"
 
+#include "scripthighlighter.h"
 #include "ui/look.h"
 
 #include <QScopedValueRollback>
@@ -43,6 +44,27 @@ MainTextEdit::MainTextEdit(QWidget *parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFont(ui::scriptFont());
     connect(document(), &QTextDocument::contentsChange, this, &MainTextEdit::onContentsChange);
+    setHighlighting(true);
+}
+
+void MainTextEdit::setHighlighting(bool on)
+{
+    if (on == highlighting())
+        return;
+    if (on) {
+        m_highlighter = new ScriptHighlighter(*this);
+        m_highlighter->colourVisibleLines();
+    } else {
+        delete m_highlighter;
+        m_highlighter = nullptr;
+        // Drop the colours: lay out every block afresh without them.
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+            block.layout()->clearFormats();
+            block.setUserState(-1);
+        }
+        QScopedValueRollback guard(m_programmatic, true);
+        document()->markContentsDirty(0, document()->characterCount());
+    }
 }
 
 QString MainTextEdit::text() const
@@ -107,7 +129,7 @@ void MainTextEdit::appendText(const QString &text)
 void MainTextEdit::onContentsChange(int, int, int)
 {
     // Once the user edits, the text is what the box shows, with CR LF line ends.
-    if (!m_programmatic)
+    if (!m_programmatic && !(m_highlighter && m_highlighter->isColouring()))
         m_exact.reset();
 }
 

@@ -6,6 +6,8 @@
 
 namespace editor {
 
+class ScriptHighlighter;
+
 // The main text box. The text it holds is the program's one document, and it must come back
 // exactly as it went in: a file opened and saved again keeps every byte. The document behind
 // the box turns CR LF, a lone CR and a lone LF alike into one paragraph break, so when a text
@@ -25,6 +27,10 @@ public:
     // Appends at the end; costs time in proportion to the appended text only.
     void appendText(const QString &text);
 
+    // Colours for the script language; on by default. The benchmarks compare both.
+    void setHighlighting(bool on);
+    bool highlighting() const { return m_highlighter != nullptr; }
+
     // Whether an exact copy is being kept (for tests of the memory-saving path).
     bool keepsExactCopy() const { return m_exact.has_value(); }
 
@@ -34,6 +40,7 @@ private:
 
     std::optional<QString> m_exact;
     bool m_programmatic = false;
+    ScriptHighlighter *m_highlighter = nullptr;
 };
 
 // Whether the document behind a text box would give back a different text than this one.
