@@ -14,48 +14,10 @@ class TestDescriptionText : public QObject
     Q_OBJECT
 
 private slots:
-    void soundBlock_data();
-    void soundBlock();
     void stockBlocks_data();
     void stockBlocks();
-    void additionLines();
-    void catalogueEditions_data();
-    void catalogueEditions();
-    void baseEditionLeavesOutAddOnEntries();
-    void separators();
+    void catalogue();
 };
-
-void TestDescriptionText::soundBlock_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QString>("goldenFile");
-
-    QTest::newRow("worked example, two sounds")
-        << u"D"_s << QStringList{u"A"_s, u"B"_s} << u"sound_two.txt"_s;
-    QTest::newRow("one sound, 14 lines")
-        << u"Musik"_s << QStringList{u"intro"_s} << u"sound_one.txt"_s;
-    QStringList thirty;
-    for (int n = 1; n <= 30; ++n)
-        thirty.append(u"s"_s + QString::number(n));
-    QTest::newRow("thirty sounds") << u"Sounds"_s << thirty << u"sound_thirty.txt"_s;
-    QTest::newRow("empty folder and file name")
-        << QString() << QStringList{QString()} << u"sound_empty_names.txt"_s;
-}
-
-void TestDescriptionText::soundBlock()
-{
-    QFETCH(QString, folder);
-    QFETCH(QStringList, files);
-    QFETCH(QString, goldenFile);
-
-    QString entries;
-    for (int n = 0; n < files.size(); ++n)
-        entries += mission::soundEntry(n + 1, folder, files[n]);
-    const QString expected = golden(goldenFile);
-    QVERIFY(!expected.isEmpty());
-    QCOMPARE(mission::soundBlock(int(files.size()), entries), expected);
-}
 
 void TestDescriptionText::stockBlocks_data()
 {
@@ -71,7 +33,7 @@ void TestDescriptionText::stockBlocks_data()
     QTest::newRow("only weapons") << Stock{{u"AK47"_s, u"2"_s}} << Stock{}
                                   << u"stock_weapons_only.txt"_s;
     QTest::newRow("nothing") << Stock{} << Stock{} << u"stock_nothing.txt"_s;
-    QTest::newRow("separators, no selection, empty and odd counts")
+    QTest::newRow("separators, no name, odd counts")
         << Stock{{u"----------------"_s, u"1"_s}, {QString(), QString()}}
         << Stock{{u"---------------"_s, u"x y"_s}} << u"stock_odd_entries.txt"_s;
 }
@@ -82,90 +44,45 @@ void TestDescriptionText::stockBlocks()
     QFETCH(Stock, magazines);
     QFETCH(QString, goldenFile);
 
-    QString weaponEntries;
+    QString entries[2];
     for (const auto &[name, count] : weapons)
-        weaponEntries += mission::stockEntry(name, count);
-    QString magazineEntries;
+        entries[0] += mission::stockEntry(name, count);
     for (const auto &[name, count] : magazines)
-        magazineEntries += mission::stockEntry(name, count);
-    const QString expected = golden(goldenFile);
-    QVERIFY(!expected.isEmpty());
-    QCOMPARE(mission::stockBlocks(weaponEntries, magazineEntries), expected);
+        entries[1] += mission::stockEntry(name, count);
+    QCOMPARE(mission::stockBlocks(entries[0], entries[1]), golden(goldenFile));
 }
 
-void TestDescriptionText::additionLines()
+void TestDescriptionText::catalogue()
 {
-    QCOMPARE(mission::weaponAdditionLine(u"M16"_s, u"3"_s), u"WEAPON,M16,3\r\n"_s);
-    QCOMPARE(mission::weaponAdditionLine(QString(), u"3"_s), u"WEAPON,,3\r\n"_s);
-    QCOMPARE(mission::magazineAdditionLine(u"Mine"_s, QString()), u"AMMO,Mine,\r\n"_s);
-}
+    const QStringList weapons = mission::weaponCatalogue(Edition::AddOn);
+    const QStringList magazines = mission::magazineCatalogue(Edition::AddOn);
+    QCOMPARE(weapons.size(), 45);
+    QCOMPARE(magazines.size(), 83);
 
-void TestDescriptionText::catalogueEditions_data()
-{
-    QTest::addColumn<QStringList>("list");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("last");
+    // The base edition is the add-on edition without these, in the same order.
+    const QString dashes = u"----------------"_s;
+    QStringList baseWeapons = weapons;
+    for (const char *name : {"FAL", "HKG3", "HuntingRifle", "UZI", "Beretta", "CZ75", "Glock",
+                             "GlockS", "Ingram", "Revolver", "Skorpion", "Tokarev"})
+        QVERIFY2(baseWeapons.removeOne(QLatin1StringView(name) + QString()), name);
+    QVERIFY(baseWeapons.removeOne(dashes));
+    QCOMPARE(mission::weaponCatalogue(Edition::Base), baseWeapons);
+    QStringList baseMagazines = magazines;
+    for (const char *name :
+         {"FALMag", "HKG3Mag", "HuntingRifleMag", "UZIMag", "BerettaMag", "CZ75Mag", "GlockMag",
+          "GlockSMag", "IngramMag", "RevolverMag", "SkorpionMag", "TokarevMag"})
+        QVERIFY2(baseMagazines.removeOne(QLatin1StringView(name) + QString()), name);
+    QVERIFY(baseMagazines.removeOne(dashes));
+    QCOMPARE(mission::magazineCatalogue(Edition::Base), baseMagazines);
 
-    QTest::newRow("weapons, add-on")
-        << mission::weaponCatalogue(Edition::AddOn) << 45 << u"6G30"_s << u"NVGoggles"_s;
-    QTest::newRow("weapons, base")
-        << mission::weaponCatalogue(Edition::Base) << 32 << u"6G30"_s << u"NVGoggles"_s;
-    QTest::newRow("magazines, add-on") << mission::magazineCatalogue(Edition::AddOn) << 83
-                                       << u"6G30Magazine"_s << u"ZuniLauncherOH"_s;
-    QTest::newRow("magazines, base") << mission::magazineCatalogue(Edition::Base) << 70
-                                     << u"6G30Magazine"_s << u"ZuniLauncherOH"_s;
-}
-
-void TestDescriptionText::catalogueEditions()
-{
-    QFETCH(QStringList, list);
-    QFETCH(int, size);
-    QFETCH(QString, first);
-    QFETCH(QString, last);
-
-    QCOMPARE(list.size(), size);
-    QCOMPARE(list.constFirst(), first);
-    QCOMPARE(list.constLast(), last);
-}
-
-void TestDescriptionText::baseEditionLeavesOutAddOnEntries()
-{
-    const QString separator = u"----------------"_s;
-    QStringList weapons = mission::weaponCatalogue(Edition::AddOn);
-    for (const QString &name :
-         {u"FAL"_s, u"HKG3"_s, u"HuntingRifle"_s, u"UZI"_s, u"Beretta"_s, u"CZ75"_s, u"Glock"_s,
-          u"GlockS"_s, u"Ingram"_s, u"Revolver"_s, u"Skorpion"_s, u"Tokarev"_s})
-        QVERIFY2(weapons.removeOne(name), qPrintable(name));
-    // Of the two separators around the handguns, one belongs to the add-on.
-    QVERIFY(weapons.removeOne(separator));
-    QCOMPARE(weapons, mission::weaponCatalogue(Edition::Base));
-
-    QStringList magazines = mission::magazineCatalogue(Edition::AddOn);
-    for (const QString &name :
-         {u"FALMag"_s, u"HKG3Mag"_s, u"HuntingRifleMag"_s, u"UZIMag"_s, u"BerettaMag"_s,
-          u"CZ75Mag"_s, u"GlockMag"_s, u"GlockSMag"_s, u"IngramMag"_s, u"RevolverMag"_s,
-          u"SkorpionMag"_s, u"TokarevMag"_s})
-        QVERIFY2(magazines.removeOne(name), qPrintable(name));
-    QVERIFY(magazines.removeOne(separator));
-    QCOMPARE(magazines, mission::magazineCatalogue(Edition::Base));
-}
-
-void TestDescriptionText::separators()
-{
-    for (Edition edition : {Edition::Base, Edition::AddOn}) {
-        const QStringList magazines = mission::magazineCatalogue(edition);
-        const qsizetype at3 = magazines.indexOf(u"AT3Launcher"_s);
-        QVERIFY(at3 > 0);
-        QCOMPARE(magazines.at(at3 - 1), u"---------------"_s);
-        QCOMPARE(magazines.at(at3 - 2), u"Mine"_s);
-        // Every other dash entry is one dash longer.
-        const QStringList dashes =
-            magazines.filter(u"---"_s) + mission::weaponCatalogue(edition).filter(u"---"_s);
-        QCOMPARE(dashes.count(u"----------------"_s), dashes.size() - 1);
-    }
-    QCOMPARE(mission::weaponCatalogue(Edition::Base).filter(u"---"_s).size(), 1);
-    QCOMPARE(mission::weaponCatalogue(Edition::AddOn).filter(u"---"_s).size(), 2);
+    QCOMPARE(weapons.constFirst(), u"6G30"_s);
+    QCOMPARE(weapons.constLast(), u"NVGoggles"_s);
+    QCOMPARE(magazines.constFirst(), u"6G30Magazine"_s);
+    QCOMPARE(magazines.constLast(), u"ZuniLauncherOH"_s);
+    // Only the separator before the vehicle ammunition is one dash shorter.
+    QCOMPARE(weapons.filter(u"-"_s), QStringList(2, dashes));
+    QCOMPARE(magazines.filter(u"-"_s), (QStringList{dashes, dashes, dashes.mid(1)}));
+    QCOMPARE(magazines.indexOf(dashes.mid(1)), magazines.indexOf(u"AT3Launcher"_s) - 1);
 }
 
 QTEST_APPLESS_MAIN(TestDescriptionText)
