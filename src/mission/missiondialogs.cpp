@@ -1,15 +1,18 @@
 #include "missiondialogs.h"
 
+#include "soundeditor.h"
+#include "weaponseditor.h"
+
 namespace mission {
 
-QWidget *createSoundEditor(const ui::DialogContext &)
+QWidget *createSoundEditor(const ui::DialogContext &context)
 {
-    return nullptr;
+    return new SoundEditor(context);
 }
 
-QWidget *createWeaponsEditor(const ui::DialogContext &)
+QWidget *createWeaponsEditor(const ui::DialogContext &context)
 {
-    return nullptr;
+    return new WeaponsEditor(context);
 }
 
 } // namespace mission

@@ -1,0 +1,212 @@
+#include "soundeditor.h"
+
+#include "core/numbers.h"
+#include "descriptiontext.h"
+#include "resultbox.h"
+#include "ui/host.h"
+#include "ui/look.h"
+#include "ui/programfolder.h"
+#include "ui/transfer.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace mission {
+namespace {
+
+constexpr int kMaxSounds = 30;
+// Fractional or huge maxima are shown as a share of this many steps.
+constexpr int kBarSteps = 1000;
+
+QString fileLabelCaption(int number)
+{
+    return u"Name der "_s + QString::number(number) + u". Sounddatei"_s;
+}
+
+template <typename T> T *named(T *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+} // namespace
+
+SoundEditor::SoundEditor(const ui::DialogContext &context)
+    : m_host(context.host), m_mainText(context.mainText)
+{
+    setObjectName(u"Form6"_s);
+    setWindowTitle(u"Sound Editor"_s);
+
+    auto *folderLabel = named(new QLabel(u"Ordnername für die Sounds"_s, this), u"Label2"_s);
+    m_folder = named(new QLineEdit(this), u"Text1"_s);
+    auto *countLabel = named(new QLabel(u"Anzahl der Sounds"_s, this), u"Label1"_s);
+    m_count = named(new QLineEdit(this), u"Text2"_s);
+    m_fileLabel = named(new QLabel(fileLabelCaption(1), this), u"Label3"_s);
+    m_fileName = named(new QLineEdit(this), u"Text3"_s);
+    auto *extension = named(new QLineEdit(u".ogg"_s, this), u"Text4"_s);
+    m_add = named(new QPushButton(u"Hinzufügen"_s, this), u"Command1"_s);
+    auto *resetButton = named(new QPushButton(u"Reset"_s, this), u"Command2"_s);
+    auto *saveButton = named(new QPushButton(u"Erstelle Script Datei"_s, this), u"Command3"_s);
+    auto *transferButton =
+        named(new QPushButton(u"Schließen und Script übertragen"_s, this), u"Command4"_s);
+    auto *closeButton = named(new QPushButton(u"Schließen"_s, this), u"Command5"_s);
+    auto *frame = named(new QGroupBox(u"Ergebnis"_s, this), u"Frame1"_s);
+    m_result = named(new QPlainTextEdit(frame), u"Text5"_s);
+    m_bar = named(new QProgressBar(this), u"ProgressBar1"_s);
+
+    // The extension is only shown: it is appended to every file name whatever the box says.
+    ui::setLocked(*extension, true);
+    extension->setFocusPolicy(Qt::NoFocus);
+    const QFontMetrics metrics(m_count->font());
+    m_count->setFixedWidth(metrics.horizontalAdvance(u"00000"_s) + 16);
+    extension->setFixedWidth(metrics.horizontalAdvance(u".ogg"_s) + 16);
+
+    m_result->setFont(ui::scriptFont());
+    m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_result->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_bar->setTextVisible(false);
+    showProgress();
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(folderLabel);
+    left->addWidget(m_folder);
+    left->addSpacing(6);
+    left->addWidget(countLabel);
+    left->addWidget(m_count, 0, Qt::AlignLeft);
+    left->addSpacing(6);
+    left->addWidget(m_fileLabel);
+    auto *fileRow = new QHBoxLayout;
+    fileRow->setSpacing(0);
+    fileRow->addWidget(m_fileName, 1);
+    fileRow->addWidget(extension);
+    left->addLayout(fileRow);
+    auto *addRow = new QHBoxLayout;
+    addRow->addWidget(m_add);
+    addRow->addWidget(resetButton);
+    left->addLayout(addRow);
+    left->addStretch(1);
+    left->addWidget(saveButton);
+    left->addWidget(transferButton);
+    left->addWidget(closeButton);
+
+    auto *frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(m_result);
+    auto *right = new QVBoxLayout;
+    right->addWidget(frame, 1);
+    right->addWidget(m_bar);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 0);
+    layout->addLayout(right, 1);
+    setMinimumSize(620, 380);
+
+    connect(m_count, &QLineEdit::textChanged, this, &SoundEditor::setProgressMaximum);
+    connect(m_add, &QPushButton::clicked, this, &SoundEditor::addSound);
+    connect(resetButton, &QPushButton::clicked, this, &SoundEditor::reset);
+    connect(saveButton, &QPushButton::clicked, this, &SoundEditor::save);
+    connect(transferButton, &QPushButton::clicked, this, &SoundEditor::transfer);
+    // Closes like every other "Schließen" button of the program.
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void SoundEditor::setProgressMaximum()
+{
+    // Anything that is no usable maximum leaves the bar as it was, without a word.
+    if (const std::optional<double> maximum = core::readNumber(m_count->text())) {
+        if (m_progress.setMaximum(*maximum))
+            showProgress();
+    }
+}
+
+void SoundEditor::addSound()
+{
+    const std::optional<double> count = core::readNumber(m_count->text());
+    if (!count)
+        return;
+    if (*count > 0) {
+        // The bar's refusal is what stops a click once the announced sounds are in.
+        if (!m_progress.setValue(m_progress.value() + 1))
+            return;
+        showProgress();
+    }
+    if (*count > kMaxSounds) {
+        m_progress.setValue(0);
+        showProgress();
+        m_host.message(u"Fehler"_s, u"Vorerst maximal 30 Sounds..."_s, ui::Buttons::Ok,
+                       ui::Icon::Critical);
+        return;
+    }
+
+    ++m_soundCount;
+    ui::setLocked(*m_folder, true);
+    ui::setLocked(*m_count, true);
+    m_fileLabel->setText(fileLabelCaption(m_soundCount + 1));
+    m_entries += soundEntry(m_soundCount, m_folder->text(), m_fileName->text());
+    m_fileName->clear();
+    // A count typed as "05" or with a blank never matches, and the block stays open.
+    if (m_count->text() == QString::number(m_soundCount))
+        finish();
+}
+
+void SoundEditor::finish()
+{
+    m_fileLabel->setText(u"Fertig"_s);
+    m_add->setEnabled(false);
+    m_result->setPlainText(soundBlock(m_soundCount, m_entries));
+}
+
+void SoundEditor::reset()
+{
+    m_add->setEnabled(true);
+    m_entries.clear();
+    m_soundCount = 0;
+    ui::setLocked(*m_folder, false);
+    ui::setLocked(*m_count, false);
+    m_fileLabel->setText(fileLabelCaption(1));
+    m_folder->clear();
+    m_count->clear(); // an empty count keeps the last maximum
+    m_fileName->clear();
+    m_result->clear();
+    m_progress.setValue(0);
+    showProgress();
+}
+
+void SoundEditor::save()
+{
+    ui::saveToProgramFolder(m_host, u"description.ext"_s, resultBoxText(*m_result));
+}
+
+void SoundEditor::transfer()
+{
+    ui::transferToMainWindow(*this, m_host, m_mainText, resultBoxText(*m_result),
+                             u"Der Inhalt aus dem Hauptfenster wird bei der Übertragung gelöscht"_s,
+                             ui::AfterCancel::Close);
+}
+
+void SoundEditor::showProgress()
+{
+    const double maximum = m_progress.maximum();
+    const double value = m_progress.value();
+    if (maximum == std::floor(maximum) && maximum <= std::numeric_limits<int>::max()) {
+        m_bar->setRange(0, static_cast<int>(maximum));
+        m_bar->setValue(static_cast<int>(std::lround(value)));
+    } else {
+        m_bar->setRange(0, kBarSteps);
+        m_bar->setValue(static_cast<int>(std::lround(value / maximum * kBarSteps)));
+    }
+}
+
+} // namespace mission

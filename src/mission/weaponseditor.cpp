@@ -1,0 +1,206 @@
+#include "weaponseditor.h"
+
+#include "catalogue.h"
+#include "descriptiontext.h"
+#include "resultbox.h"
+#include "ui/look.h"
+#include "ui/programfolder.h"
+#include "ui/transfer.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace mission {
+namespace {
+
+template <typename T> T *named(T *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+// The text of the selected entry; empty when nothing is selected.
+QString selectedName(const QListWidget &list)
+{
+    const QList<QListWidgetItem *> selected = list.selectedItems();
+    return selected.isEmpty() ? QString() : selected.constFirst()->text();
+}
+
+} // namespace
+
+WeaponsEditor::WeaponsEditor(const ui::DialogContext &context)
+    : m_host(context.host), m_mainText(context.mainText)
+{
+    setObjectName(u"Form8"_s);
+    setWindowTitle(u"Waffen und Munitions Editor"_s);
+
+    m_addOn = named(new QCheckBox(u"Resistance AddOn"_s, this), u"Check1"_s);
+    m_addOn->setChecked(true); // before the connection: the default runs no refill
+
+    auto *weaponFrame = named(new QGroupBox(u"Waffen"_s, this), u"Frame2"_s);
+    m_weapons = named(new QListWidget(weaponFrame), u"List1"_s);
+    auto *weaponLabel = named(new QLabel(u"Anzahl"_s, weaponFrame), u"Label1"_s);
+    m_weaponCount = named(new QLineEdit(weaponFrame), u"Text2"_s);
+    auto *addWeaponButton = named(new QPushButton(u"Hinzufügen ->"_s, weaponFrame), u"Command1"_s);
+
+    auto *magazineFrame = named(new QGroupBox(u"Munition"_s, this), u"Frame3"_s);
+    m_magazines = named(new QListWidget(magazineFrame), u"List2"_s);
+    auto *magazineLabel = named(new QLabel(u"Anzahl"_s, magazineFrame), u"Label2"_s);
+    m_magazineCount = named(new QLineEdit(magazineFrame), u"Text3"_s);
+    auto *addMagazineButton =
+        named(new QPushButton(u"Hinzufügen ->"_s, magazineFrame), u"Command3"_s);
+
+    auto *resultFrame = named(new QGroupBox(u"Ergebnis"_s, this), u"Frame1"_s);
+    m_result = named(new QPlainTextEdit(resultFrame), u"Text1"_s);
+    m_generate = named(new QPushButton(u"Generieren"_s, this), u"Command2"_s);
+    m_save = named(new QPushButton(u"Erstelle Script Datei"_s, this), u"Command4"_s);
+    m_transfer = named(new QPushButton(u"Schließen und Script übertragen"_s, this), u"Command5"_s);
+    auto *closeButton = named(new QPushButton(u"Schließen"_s, this), u"Command6"_s);
+    auto *resetButton = named(new QPushButton(u"Reset"_s, this), u"Command7"_s);
+
+    m_result->setFont(ui::scriptFont());
+    m_result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_result->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int countWidth = QFontMetrics(m_weaponCount->font()).horizontalAdvance(u"00000"_s) + 16;
+    m_weaponCount->setFixedWidth(countWidth);
+    m_magazineCount->setFixedWidth(countWidth);
+
+    const auto pickRow = [](QLabel *label, QLineEdit *count, QPushButton *add) {
+        auto *row = new QHBoxLayout;
+        row->addWidget(label);
+        row->addWidget(count);
+        row->addStretch(1);
+        row->addWidget(add);
+        return row;
+    };
+    auto *weaponLayout = new QVBoxLayout(weaponFrame);
+    weaponLayout->addWidget(m_weapons, 1);
+    weaponLayout->addLayout(pickRow(weaponLabel, m_weaponCount, addWeaponButton));
+    auto *magazineLayout = new QVBoxLayout(magazineFrame);
+    magazineLayout->addWidget(m_magazines, 1);
+    magazineLayout->addLayout(pickRow(magazineLabel, m_magazineCount, addMagazineButton));
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(m_addOn);
+    left->addWidget(weaponFrame, 1);
+    left->addWidget(magazineFrame, 1);
+
+    auto *resultLayout = new QVBoxLayout(resultFrame);
+    resultLayout->addWidget(m_result);
+    auto *buttons = new QGridLayout;
+    buttons->addWidget(m_generate, 0, 0);
+    buttons->addWidget(resetButton, 0, 1);
+    buttons->addWidget(m_save, 1, 0);
+    buttons->addWidget(m_transfer, 1, 1);
+    buttons->addWidget(closeButton, 2, 1);
+    auto *right = new QVBoxLayout;
+    right->addWidget(resultFrame, 1);
+    right->addLayout(buttons);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left, 2);
+    layout->addLayout(right, 3);
+    setMinimumSize(640, 520);
+
+    // Start-up: nothing to generate, save or transfer until something has been added.
+    m_save->setEnabled(false);
+    m_transfer->setEnabled(false);
+    m_generate->setEnabled(false);
+    ui::setLocked(*m_result, true);
+    fillCatalogues();
+
+    connect(m_addOn, &QCheckBox::toggled, this, &WeaponsEditor::fillCatalogues);
+    connect(addWeaponButton, &QPushButton::clicked, this, &WeaponsEditor::addWeapon);
+    connect(addMagazineButton, &QPushButton::clicked, this, &WeaponsEditor::addMagazine);
+    connect(m_generate, &QPushButton::clicked, this, &WeaponsEditor::generate);
+    connect(resetButton, &QPushButton::clicked, this, &WeaponsEditor::reset);
+    connect(m_save, &QPushButton::clicked, this, &WeaponsEditor::save);
+    connect(m_transfer, &QPushButton::clicked, this, &WeaponsEditor::transfer);
+    // Closes like every other "Schließen" button of the program.
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void WeaponsEditor::fillCatalogues()
+{
+    // Emptying drops the selection; what was collected stays, even names the new edition
+    // no longer offers.
+    const Edition edition = m_addOn->isChecked() ? Edition::AddOn : Edition::Base;
+    m_weapons->clear();
+    m_weapons->addItems(weaponCatalogue(edition));
+    m_magazines->clear();
+    m_magazines->addItems(magazineCatalogue(edition));
+}
+
+void WeaponsEditor::startCollecting()
+{
+    m_generate->setEnabled(true);
+    ui::setLocked(*m_result, false);
+}
+
+void WeaponsEditor::appendToResult(const QString &line)
+{
+    // Straight after whatever the box holds, a generated block's final "};" included.
+    m_result->setPlainText(resultBoxText(*m_result) + line);
+    m_result->moveCursor(QTextCursor::End);
+}
+
+void WeaponsEditor::addWeapon()
+{
+    startCollecting();
+    const QString name = selectedName(*m_weapons);
+    const QString count = m_weaponCount->text();
+    m_weaponEntries += stockEntry(name, count);
+    appendToResult(weaponAdditionLine(name, count));
+}
+
+void WeaponsEditor::addMagazine()
+{
+    startCollecting();
+    const QString name = selectedName(*m_magazines);
+    const QString count = m_magazineCount->text();
+    m_magazineEntries += stockEntry(name, count);
+    appendToResult(magazineAdditionLine(name, count));
+}
+
+void WeaponsEditor::generate()
+{
+    m_save->setEnabled(true);
+    m_transfer->setEnabled(true);
+    m_result->setPlainText(stockBlocks(m_weaponEntries, m_magazineEntries));
+}
+
+void WeaponsEditor::reset()
+{
+    // Save and transfer stay as they are: once generated, an empty box can be written too.
+    m_weaponEntries.clear();
+    m_magazineEntries.clear();
+    m_result->clear();
+    m_generate->setEnabled(false);
+    ui::setLocked(*m_result, true);
+}
+
+void WeaponsEditor::save()
+{
+    ui::saveToProgramFolder(m_host, u"description.ext"_s, resultBoxText(*m_result));
+}
+
+void WeaponsEditor::transfer()
+{
+    ui::transferToMainWindow(
+        *this, m_host, m_mainText, resultBoxText(*m_result),
+        u"Der Inhalt aus dem Hauptfenster wird bei der Übertragung gelöscht, trotzdem fortfahren ?"_s,
+        ui::AfterCancel::Close);
+}
+
+} // namespace mission

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ui/dialogcontext.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace mission {
+
+// Picks weapons and magazines from the game's class names, with their counts, and
+// generates the class Weapons and class Magazines blocks.
+class WeaponsEditor : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit WeaponsEditor(const ui::DialogContext &context);
+
+private:
+    void fillCatalogues();
+    void addWeapon();
+    void addMagazine();
+    void generate();
+    void reset();
+    void save();
+    void transfer();
+    void startCollecting();
+    void appendToResult(const QString &line);
+
+    ui::Host &m_host;
+    ui::MainText &m_mainText;
+
+    QCheckBox *m_addOn = nullptr;         // Check1
+    QListWidget *m_weapons = nullptr;     // List1
+    QLineEdit *m_weaponCount = nullptr;   // Text2
+    QListWidget *m_magazines = nullptr;   // List2
+    QLineEdit *m_magazineCount = nullptr; // Text3
+    QPlainTextEdit *m_result = nullptr;   // Text1
+    QPushButton *m_generate = nullptr;    // Command2
+    QPushButton *m_save = nullptr;        // Command4
+    QPushButton *m_transfer = nullptr;    // Command5
+
+    QString m_weaponEntries;
+    QString m_magazineEntries;
+};
+
+} // namespace mission
