@@ -3,12 +3,12 @@
 #include "campaign/resultbox.h"
 #include "goldenfile.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
-#include <QWidget>
 
 // Finds a control of a dialog by its name; a missing control ends the test run.
-template <typename T> T *control(const QWidget *dialog, const QString &name)
+template <typename T = QLineEdit> T *control(const QWidget *dialog, const QString &name)
 {
     T *found = dialog->findChild<T *>(name);
     if (!found)
@@ -24,4 +24,9 @@ inline void press(const QWidget *dialog, const QString &button)
 inline QString resultOf(const QWidget *dialog, const QString &box)
 {
     return control<campaign::ResultBox>(dialog, box)->result();
+}
+
+inline bool isGrey(const QWidget *box)
+{
+    return box->palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Button);
 }
