@@ -117,6 +117,7 @@ ExtendedCampaignEditor::ExtendedCampaignEditor(const ui::DialogContext &context)
     frame->setObjectName(u"Frame1"_s);
     m_result = new ResultBox;
     m_result->setObjectName(u"Text11"_s);
+    m_result->setMinimumSize(300, 200);
     (new QVBoxLayout(frame))->addWidget(m_result);
 
     auto *layout = new QHBoxLayout(this);

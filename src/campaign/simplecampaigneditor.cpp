@@ -72,6 +72,7 @@ SimpleCampaignEditor::SimpleCampaignEditor(const ui::DialogContext &context)
     frame->setObjectName(u"Frame1"_s);
     m_result = new ResultBox;
     m_result->setObjectName(u"Text5"_s);
+    m_result->setMinimumSize(300, 200);
     (new QVBoxLayout(frame))->addWidget(m_result);
 
     auto *layout = new QHBoxLayout(this);
