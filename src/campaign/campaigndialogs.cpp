@@ -1,15 +1,18 @@
 #include "campaigndialogs.h"
 
+#include "campaign/extendedcampaigneditor.h"
+#include "campaign/simplecampaigneditor.h"
+
 namespace campaign {
 
-QWidget *createSimpleCampaignEditor(const ui::DialogContext &)
+QWidget *createSimpleCampaignEditor(const ui::DialogContext &context)
 {
-    return nullptr;
+    return new SimpleCampaignEditor(context);
 }
 
-QWidget *createExtendedCampaignEditor(const ui::DialogContext &)
+QWidget *createExtendedCampaignEditor(const ui::DialogContext &context)
 {
-    return nullptr;
+    return new ExtendedCampaignEditor(context);
 }
 
 } // namespace campaign

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <QtGlobal>
+
+inline QString golden(const QString &name)
+{
+    QFile file(QStringLiteral(VELMORA_TEST_DATA "/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing golden file %s", qPrintable(name));
+    return QString::fromUtf8(file.readAll());
+}
