@@ -73,17 +73,18 @@ PageView::PageView(const QString &objectName, QString pictureFolder)
 
 QVariant PageView::loadResource(int type, const QUrl &name)
 {
+    // Whatever is refused here must still be a value: on a null answer the document reads
+    // the named file itself, whatever it is.
     constexpr qint64 kLargestPicture = 16 * 1024 * 1024;
-    if (type != QTextDocument::ImageResource || m_pictureFolder.isEmpty())
-        return {};
+    if (type != QTextDocument::ImageResource)
+        return QByteArray();
+    if (m_pictureFolder.isEmpty())
+        return QImage();
     const QString path = name.isLocalFile() ? name.toLocalFile() : name.path(QUrl::FullyDecoded);
     const QFileInfo file(QDir(m_pictureFolder), path);
     if (!file.isFile() || file.size() > kLargestPicture)
-        return {};
-    QImage picture(file.filePath());
-    if (picture.isNull())
-        return {};
-    return picture;
+        return QImage();
+    return QImage(file.filePath());
 }
 
 bool savePage(ui::Host &host, QPlainTextEdit &preview, const QString &fileName, const QString &page)
