@@ -199,7 +199,7 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     connect(command3, &QPushButton::clicked, this, &QWidget::close);
 
     refreshView();
-    setMinimumSize(minimumSizeHint());
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(820, 600)));
     resize(960, 640);
 }
 

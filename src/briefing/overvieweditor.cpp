@@ -63,6 +63,7 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
     auto *command1 = makeButton(u"Command1"_s, u"..."_s);
     command1->setFont(ui::scriptFont());
     command1->setToolTip(u"Bild auswählen"_s);
+    command1->setFixedWidth(command1->fontMetrics().horizontalAdvance(u"..."_s) + 24);
     m_pictureWarning = makeLabel(u"Label4"_s, QString());
     m_pictureWarning->setWordWrap(true);
 
@@ -122,7 +123,7 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
     connect(command4, &QPushButton::clicked, this, &QWidget::close);
 
     refreshView();
-    setMinimumSize(minimumSizeHint());
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(560, 380)));
     resize(760, 480);
 }
 
