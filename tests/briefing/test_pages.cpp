@@ -13,8 +13,6 @@ private slots:
     void goldenPages();
     void versionComesFromTheCaller();
     void longFieldsGoInWhole();
-    void pictureFileName_data();
-    void pictureFileName();
 };
 
 void PagesTest::goldenPages_data()
@@ -65,28 +63,6 @@ void PagesTest::longFieldsGoInWhole()
     fields.objectives = {longText};
     QCOMPARE(briefingPage(fields, u"1.1"_s).count(longText), 2);
     QCOMPARE(overviewPage({longText, longText, longText}, u"1.1"_s).count(longText), 3);
-}
-
-void PagesTest::pictureFileName_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("fileName");
-
-    QTest::newRow("windows folder") << u"D:\\Missionen\\bild.jpg"_s << u"bild.jpg"_s;
-    QTest::newRow("unix folder") << u"/home/anna/bilder/bild.jpg"_s << u"bild.jpg"_s;
-    QTest::newRow("mixed separators") << u"C:/Spiel\\Missionen/karte.jpg"_s << u"karte.jpg"_s;
-    QTest::newRow("no folder") << u"bild.jpg"_s << u"bild.jpg"_s;
-    QTest::newRow("spaces") << u"/tmp/mein Ordner/mein bild.jpg"_s << u"mein bild.jpg"_s;
-    QTest::newRow("not a jpeg") << u"/tmp/notizen.txt"_s << u"notizen.txt"_s;
-    QTest::newRow("pattern without dot") << u"/tmp/foojpg"_s << u"foojpg"_s;
-    QTest::newRow("ends in a separator") << u"/tmp/ordner/"_s << QString();
-}
-
-void PagesTest::pictureFileName()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, fileName);
-    QCOMPARE(briefing::pictureFileName(path), fileName);
 }
 
 QTEST_GUILESS_MAIN(PagesTest)
