@@ -1,15 +1,18 @@
 #include "briefingdialogs.h"
 
+#include "briefingeditor.h"
+#include "overvieweditor.h"
+
 namespace briefing {
 
-QWidget *createBriefingEditor(const ui::DialogContext &)
+QWidget *createBriefingEditor(const ui::DialogContext &context)
 {
-    return nullptr;
+    return new BriefingEditor(context);
 }
 
-QWidget *createOverviewEditor(const ui::DialogContext &)
+QWidget *createOverviewEditor(const ui::DialogContext &context)
 {
-    return nullptr;
+    return new OverviewEditor(context);
 }
 
 } // namespace briefing

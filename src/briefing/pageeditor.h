@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTextBrowser>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+namespace ui {
+class Host;
+}
+
+namespace briefing {
+
+// What both page editors share: the preview box that follows the field last edited or
+// clicked into, saving a page beside the program, and the rendered view of the page.
+
+inline const QString kPageSaveFailed = QStringLiteral("HTML Datei konnte nicht ertsellt werden");
+inline const QString kTransferWarning =
+    QStringLiteral("Der Inhalt aus dem Hauptfenster wird bei der Übertragung gelöscht");
+
+// Shows the whole text of a watched field in the preview box whenever it changes, gets the
+// focus or is clicked into, so the user can read a long line in full.
+class PreviewFeed : public QObject
+{
+    Q_OBJECT
+public:
+    PreviewFeed(QPlainTextEdit &preview, QObject *parent);
+    void watch(QLineEdit &field);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void show(const QLineEdit &field);
+
+    QPlainTextEdit &m_preview;
+};
+
+// Lifts the toolkit's default limit of 32767 characters, which would cut a long plan short
+// without a word.
+void allowLongText(QLineEdit &field);
+
+// The read-only grey box in the frame "Vorschau".
+QPlainTextEdit *makePreviewBox(const QString &objectName, bool verticalScrollBar);
+
+// The page as a browser shows it. Links are not followed: they point at the game's map.
+// Pictures are looked up in the given folder, where the page is saved; only ordinary files
+// of a picture's size are read, so that a name like a device or a huge file typed into a
+// field cannot stall the dialog.
+class PageView : public QTextBrowser
+{
+    Q_OBJECT
+public:
+    explicit PageView(const QString &objectName, QString pictureFolder = QString());
+
+    QVariant loadResource(int type, const QUrl &name) override;
+
+private:
+    QString m_pictureFolder;
+};
+
+// Writes the page into the program folder under the given name. The preview box holds the
+// page while it is written and is emptied once the file is complete; after a failure it
+// keeps the page, so the user can still copy it from there.
+bool savePage(ui::Host &host, QPlainTextEdit &preview, const QString &fileName,
+              const QString &page);
+
+} // namespace briefing
