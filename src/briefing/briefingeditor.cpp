@@ -125,12 +125,6 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     auto *previewLayout = new QVBoxLayout(frame1);
     previewLayout->addWidget(m_preview);
 
-    auto *viewFrame = new QGroupBox(u"Seitenansicht"_s);
-    viewFrame->setObjectName(u"PageViewFrame"_s);
-    m_view = new PageView(u"PageView"_s);
-    auto *viewLayout = new QVBoxLayout(viewFrame);
-    viewLayout->addWidget(m_view);
-
     auto *command1 = makeButton(1, u"Erstelle HTML Datei"_s);
     auto *command2 = makeButton(2, u"Schließen und Script übertragen"_s);
     auto *command3 = makeButton(3, u"Schließen"_s);
@@ -143,10 +137,10 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     auto *left = new QVBoxLayout;
     left->addLayout(fieldsGrid);
     left->addWidget(frame2);
-    left->addWidget(frame1, 1);
+    left->addStretch(1);
     auto *right = new QVBoxLayout;
     right->addWidget(frame3);
-    right->addWidget(viewFrame, 1);
+    right->addWidget(frame1, 1);
     auto *columns = new QHBoxLayout;
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
@@ -180,27 +174,19 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     for (int i = 0; i < kObjectives; ++i) {
         connect(m_objectiveChecks[i], &QCheckBox::toggled, this,
                 [this, i](bool ticked) { objectiveToggled(i, ticked); });
-        connect(m_objectiveChecks[i], &QCheckBox::toggled, this, &BriefingEditor::refreshView);
-        connect(m_objectives[i], &QLineEdit::textChanged, this, &BriefingEditor::refreshView);
     }
     for (int i = 0; i < kEndings; ++i) {
         connect(m_endingChecks[i], &QCheckBox::toggled, this,
                 [this, i](bool ticked) { endingToggled(i, ticked); });
-        connect(m_endingChecks[i], &QCheckBox::toggled, this, &BriefingEditor::refreshView);
-        connect(m_endingTitles[i], &QLineEdit::textChanged, this, &BriefingEditor::refreshView);
-        connect(m_endingTexts[i], &QLineEdit::textChanged, this, &BriefingEditor::refreshView);
     }
-    connect(m_plan, &QLineEdit::textChanged, this, &BriefingEditor::refreshView);
-    connect(m_notes, &QLineEdit::textChanged, this, &BriefingEditor::refreshView);
     connect(m_markerCheck, &QCheckBox::toggled, this, &BriefingEditor::markerLinkToggled);
     connect(m_addMarker, &QPushButton::clicked, this, &BriefingEditor::addMarkerLink);
     connect(command1, &QPushButton::clicked, this, &BriefingEditor::save);
     connect(command2, &QPushButton::clicked, this, &BriefingEditor::transfer);
     connect(command3, &QPushButton::clicked, this, &QWidget::close);
 
-    refreshView();
-    setMinimumSize(minimumSizeHint().expandedTo(QSize(820, 600)));
-    resize(960, 640);
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(820, 460)));
+    resize(960, 470);
 }
 
 BriefingFields BriefingEditor::fields() const
@@ -275,11 +261,6 @@ void BriefingEditor::transfer()
 {
     ui::transferToMainWindow(*this, m_host, m_mainText, page(), kTransferWarning,
                              ui::AfterCancel::StayOpen);
-}
-
-void BriefingEditor::refreshView()
-{
-    m_view->setHtml(page());
 }
 
 } // namespace briefing

@@ -13,7 +13,6 @@ class QPushButton;
 
 namespace briefing {
 
-class PageView;
 struct BriefingFields;
 
 // Form4: builds the briefing page from the notes, the plan, up to eight objectives and up to
@@ -37,7 +36,6 @@ private:
     void addMarkerLink();
     void save();
     void transfer();
-    void refreshView();
 
     ui::Host &m_host;
     ui::MainText &m_mainText;
@@ -54,7 +52,6 @@ private:
     QLineEdit *m_markerText = nullptr;
     QPushButton *m_addMarker = nullptr;
     QPlainTextEdit *m_preview = nullptr;
-    PageView *m_view = nullptr;
 };
 
 } // namespace briefing

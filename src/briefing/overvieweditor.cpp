@@ -84,17 +84,6 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
     auto *previewLayout = new QVBoxLayout(frame1);
     previewLayout->addWidget(m_preview);
 
-    auto *viewFrame = new QGroupBox(u"Seitenansicht"_s);
-    viewFrame->setObjectName(u"PageViewFrame"_s);
-    // The page names its picture without a folder; it is meant to lie beside the page,
-    // and the page is saved beside the program.
-    m_view = new PageView(u"PageView"_s, m_host.programFolder());
-    auto *viewLayout = new QVBoxLayout(viewFrame);
-    viewLayout->addWidget(m_view);
-
-    auto *frames = new QHBoxLayout;
-    frames->addWidget(frame1, 1);
-    frames->addWidget(viewFrame, 1);
 
     auto *command2 = makeButton(u"Command2"_s, u"Erstelle HTML Datei"_s);
     auto *command3 = makeButton(u"Command3"_s, u"Schließen und Script übertragen"_s);
@@ -107,7 +96,7 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(frames, 1);
+    layout->addWidget(frame1, 1);
     layout->addLayout(buttons);
 
     // The picture's name has no preview: it is short, and the warning sits beside it.
@@ -115,16 +104,13 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
     feed->watch(*m_title);
     feed->watch(*m_text);
 
-    for (QLineEdit *box : {m_title, m_text, m_picture})
-        connect(box, &QLineEdit::textChanged, this, &OverviewEditor::refreshView);
     connect(command1, &QPushButton::clicked, this, &OverviewEditor::choosePicture);
     connect(command2, &QPushButton::clicked, this, &OverviewEditor::save);
     connect(command3, &QPushButton::clicked, this, &OverviewEditor::transfer);
     connect(command4, &QPushButton::clicked, this, &QWidget::close);
 
-    refreshView();
     setMinimumSize(minimumSizeHint().expandedTo(QSize(560, 380)));
-    resize(760, 480);
+    resize(640, 400);
 }
 
 OverviewFields OverviewEditor::fields() const
@@ -156,11 +142,6 @@ void OverviewEditor::transfer()
 {
     ui::transferToMainWindow(*this, m_host, m_mainText, page(), kTransferWarning,
                              ui::AfterCancel::StayOpen);
-}
-
-void OverviewEditor::refreshView()
-{
-    m_view->setHtml(page());
 }
 
 } // namespace briefing

@@ -10,7 +10,6 @@ class QPlainTextEdit;
 
 namespace briefing {
 
-class PageView;
 struct OverviewFields;
 
 // Form5: builds the overview page from a title, a picture and a text, and writes it to
@@ -28,7 +27,6 @@ private:
     void choosePicture();
     void save();
     void transfer();
-    void refreshView();
 
     ui::Host &m_host;
     ui::MainText &m_mainText;
@@ -38,7 +36,6 @@ private:
     QLineEdit *m_picture = nullptr;
     QLabel *m_pictureWarning = nullptr;
     QPlainTextEdit *m_preview = nullptr;
-    PageView *m_view = nullptr;
 };
 
 } // namespace briefing

@@ -7,12 +7,9 @@
 
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
-#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
-#include <QUrl>
 
 #include <limits>
 
@@ -61,30 +58,6 @@ QPlainTextEdit *makePreviewBox(const QString &objectName, bool verticalScrollBar
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ui::setLocked(*box, true);
     return box;
-}
-
-PageView::PageView(const QString &objectName, QString pictureFolder)
-    : m_pictureFolder(std::move(pictureFolder))
-{
-    setObjectName(objectName);
-    setOpenLinks(false);
-    setOpenExternalLinks(false);
-}
-
-QVariant PageView::loadResource(int type, const QUrl &name)
-{
-    // Whatever is refused here must still be a value: on a null answer the document reads
-    // the named file itself, whatever it is.
-    constexpr qint64 kLargestPicture = 16 * 1024 * 1024;
-    if (type != QTextDocument::ImageResource)
-        return QByteArray();
-    if (m_pictureFolder.isEmpty())
-        return QImage();
-    const QString path = name.isLocalFile() ? name.toLocalFile() : name.path(QUrl::FullyDecoded);
-    const QFileInfo file(QDir(m_pictureFolder), path);
-    if (!file.isFile() || file.size() > kLargestPicture)
-        return QImage();
-    return QImage(file.filePath());
 }
 
 bool savePage(ui::Host &host, QPlainTextEdit &preview, const QString &fileName, const QString &page)

@@ -3,7 +3,6 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QTextBrowser>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -46,22 +45,6 @@ void allowLongText(QLineEdit &field);
 
 // The read-only grey box in the frame "Vorschau".
 QPlainTextEdit *makePreviewBox(const QString &objectName, bool verticalScrollBar);
-
-// The page as a browser shows it. Links are not followed: they point at the game's map.
-// Pictures are looked up in the given folder, where the page is saved; only ordinary files
-// of a picture's size are read, so that a name like a device or a huge file typed into a
-// field cannot stall the dialog.
-class PageView : public QTextBrowser
-{
-    Q_OBJECT
-public:
-    explicit PageView(const QString &objectName, QString pictureFolder = QString());
-
-    QVariant loadResource(int type, const QUrl &name) override;
-
-private:
-    QString m_pictureFolder;
-};
 
 // Writes the page into the program folder under the given name. The preview box holds the
 // page while it is written and is emptied once the file is complete; after a failure it

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBrowser>
 
 #include <memory>
 
@@ -35,7 +34,6 @@ private slots:
     void transfer();
     void choosePicture_data();
     void choosePicture();
-    void pageViewReadsOnlyPictures();
 
 private:
     template <typename T> T *child(const QString &name)
@@ -356,21 +354,6 @@ void DialogsTest::choosePicture()
                 .contains(u"<img src=\""_s + picture + u"\" width=\"128\" height=\"64\">"_s));
     button(4)->click(); // "Schließen"
     QVERIFY(!m_form->isVisible() && m_main->text().isEmpty());
-}
-
-void DialogsTest::pageViewReadsOnlyPictures()
-{
-    // A picture beside the page is shown; a device or a missing file is left out unread.
-    m_form = m_main->openDialog(u"Form5"_s);
-    auto *view = child<QTextBrowser>(u"PageView"_s);
-    QImage picture(128, 64, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    QVERIFY(picture.save(file(u"bild.jpg"_s)));
-    for (const QString &name : {u"bild.jpg"_s, u"/dev/zero"_s, u"fehlt.jpg"_s, QString()}) {
-        box(3)->setText(name);
-        const QVariant loaded = view->loadResource(QTextDocument::ImageResource, QUrl(name));
-        QCOMPARE(loaded.value<QImage>().isNull(), name != u"bild.jpg"_s);
-    }
 }
 
 QTEST_MAIN(DialogsTest)
