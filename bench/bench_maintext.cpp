@@ -86,8 +86,7 @@ int main(int argc, char *argv[])
         const double seconds = double(timer.nsecsElapsed()) / 1e9;
         const long peak = peakKilobytes();
         std::printf("open %d MB: %.2f s, peak memory %.0f MB (%.1fx the file; %.0f MB before)\n",
-                    megabytes, seconds, peak / 1024.0, peak / 1024.0 / megabytes,
-                    before / 1024.0);
+                    megabytes, seconds, peak / 1024.0, peak / 1024.0 / megabytes, before / 1024.0);
         return window.text().size() > 0 ? 0 : 1;
     }
 

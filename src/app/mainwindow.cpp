@@ -5,6 +5,7 @@
 #include "editor/filecommands.h"
 #include "editor/maintextedit.h"
 #include "editor/snippetpanels.h"
+#include "ui/accessibility.h"
 #include "ui/dialogslot.h"
 #include "ui/host.h"
 #include "ui/look.h"
@@ -52,6 +53,7 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
     scroll->setWidget(m_panels);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAccessibleName(u"Bausteine"_s);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The panels are a narrow column of short fields; the main text takes the rest.
     scroll->setFixedWidth(fontMetrics().averageCharWidth() * 52);
@@ -67,6 +69,7 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
     setCentralWidget(central);
     makeMenus();
     resize(1000, 680);
+    ui::nameControlsForAccessibility(*this);
 }
 
 MainWindow::~MainWindow() = default;

@@ -84,7 +84,6 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
     auto *previewLayout = new QVBoxLayout(frame1);
     previewLayout->addWidget(m_preview);
 
-
     auto *command2 = makeButton(u"Command2"_s, u"Erstelle HTML Datei"_s);
     auto *command3 = makeButton(u"Command3"_s, u"Schließen und Script übertragen"_s);
     auto *command4 = makeButton(u"Command4"_s, u"Schließen"_s);

@@ -8,12 +8,30 @@ namespace editor {
 namespace {
 
 // The command words the program itself writes, and the common ones around them.
-constexpr QStringView kCommands[] = {
-    u"action",       u"addaction", u"removeaction", u"createvehicle", u"setpos",
-    u"getpos",       u"camcreate", u"exec",         u"goto",          u"exit",
-    u"select",       u"units",     u"count",        u"unassignvehicle", u"hint",
-    u"if",           u"then",      u"else",         u"setdammage",    u"setmarkerpos",
-    u"getmarkerpos", u"random",    u"onmapsingleclick", u"player"};
+constexpr QStringView kCommands[] = {u"action",
+                                     u"addaction",
+                                     u"removeaction",
+                                     u"createvehicle",
+                                     u"setpos",
+                                     u"getpos",
+                                     u"camcreate",
+                                     u"exec",
+                                     u"goto",
+                                     u"exit",
+                                     u"select",
+                                     u"units",
+                                     u"count",
+                                     u"unassignvehicle",
+                                     u"hint",
+                                     u"if",
+                                     u"then",
+                                     u"else",
+                                     u"setdammage",
+                                     u"setmarkerpos",
+                                     u"getmarkerpos",
+                                     u"random",
+                                     u"onmapsingleclick",
+                                     u"player"};
 
 bool isCommand(QStringView word)
 {

@@ -1,5 +1,7 @@
 #include "dialogslot.h"
 
+#include "accessibility.h"
+
 namespace ui {
 
 DialogSlot::DialogSlot(QString name, DialogFactory factory)
@@ -22,6 +24,7 @@ QWidget *DialogSlot::open(const DialogContext &context)
         made->setAttribute(Qt::WA_DeleteOnClose);
         if (made->objectName().isEmpty())
             made->setObjectName(m_name);
+        nameControlsForAccessibility(*made);
         m_window = made;
     }
     m_window->show();

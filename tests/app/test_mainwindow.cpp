@@ -15,7 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QStringList kToolbar = {u"Command16"_s, u"Command19"_s, u"Command7"_s, u"Command22"_s,
-                              u"Command17"_s, u"Command8"_s, u"Command9"_s};
+                              u"Command17"_s, u"Command8"_s,  u"Command9"_s};
 const QStringList kForms = {u"Form2"_s, u"Form3"_s, u"Form4"_s, u"Form5"_s,
                             u"Form6"_s, u"Form7"_s, u"Form8"_s, u"Form9"_s};
 
@@ -56,8 +56,8 @@ private Q_SLOTS:
         app::MainWindow window(host);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QStringList tips = {u"Öffnen"_s,    u"Speichern unter..."_s, u"Speichern"_s,
-                                  u"Reset"_s,     u"Schließen"_s,          u"Hilfe"_s,
+        const QStringList tips = {u"Öffnen"_s,     u"Speichern unter..."_s, u"Speichern"_s,
+                                  u"Reset"_s,      u"Schließen"_s,          u"Hilfe"_s,
                                   u"BDP Rechner"_s};
         int previousX = -1;
         for (int i = 0; i < kToolbar.size(); ++i) {
@@ -82,9 +82,9 @@ private Q_SLOTS:
             names << item->objectName();
             captions << item->text();
         }
-        QCOMPARE(names, (QStringList{u"briefing"_s, u"overview"_s, u"sound"_s, u"bdpcalc"_s,
-                                     u"campaign_lite"_s, u"campaign_pro"_s, u"weapon"_s,
-                                     u"artillery"_s}));
+        QCOMPARE(names,
+                 (QStringList{u"briefing"_s, u"overview"_s, u"sound"_s, u"bdpcalc"_s,
+                              u"campaign_lite"_s, u"campaign_pro"_s, u"weapon"_s, u"artillery"_s}));
         QCOMPARE(captions,
                  (QStringList{u"Briefing Editor"_s, u"Overview Editor"_s, u"Sound Editor"_s,
                               u"BDP Rechner"_s, u"Kampagnen Editor (einfach)"_s,
@@ -155,9 +155,9 @@ private Q_SLOTS:
         window.findChild<QAbstractButton *>(u"Command22"_s)->click();
         QVERIFY(window.isEmpty());
         const QStringList defaults = {
-            u"ID"_s,     u"Einheit"_s, u"Text"_s,    u"Script.sqs"_s, u"Bedingung"_s,
-            u"Befehl"_s, u"Name"_s,    u"Stimme"_s,  u"Brille"_s,     u"Gesicht"_s,
-            u"Stufe"_s,  u"Name"_s,    u"Typ"_s,     u"X-Achse"_s,    u"Y-Achse"_s,
+            u"ID"_s,     u"Einheit"_s, u"Text"_s,      u"Script.sqs"_s, u"Bedingung"_s,
+            u"Befehl"_s, u"Name"_s,    u"Stimme"_s,    u"Brille"_s,     u"Gesicht"_s,
+            u"Stufe"_s,  u"Name"_s,    u"Typ"_s,       u"X-Achse"_s,    u"Y-Achse"_s,
             u"Name"_s,   u"Höhe"_s,    u"Kommander"_s, u"Helikopter"_s, u"2"_s};
         for (int n = 2; n <= 21; ++n)
             QCOMPARE(window.findChild<QLineEdit *>(u"Text"_s + QString::number(n))->text(),
@@ -220,9 +220,9 @@ private Q_SLOTS:
         qApp->installEventFilter(&recorder);
         window.findChild<QAbstractButton *>(u"Command17"_s)->click();
         qApp->removeEventFilter(&recorder);
-        QCOMPARE(recorder.closed, (QStringList{u"Form8"_s, u"Form7"_s, u"Form6"_s, u"Form5"_s,
-                                               u"Form4"_s, u"Form3"_s, u"Form2"_s, u"Form9"_s,
-                                               u"Form1"_s}));
+        QCOMPARE(recorder.closed,
+                 (QStringList{u"Form8"_s, u"Form7"_s, u"Form6"_s, u"Form5"_s, u"Form4"_s,
+                              u"Form3"_s, u"Form2"_s, u"Form9"_s, u"Form1"_s}));
         QVERIFY(!window.isVisible());
         QVERIFY(host.messages.isEmpty());
     }

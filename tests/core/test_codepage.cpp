@@ -22,11 +22,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("umlauts and sharp s") << u"äöüÄÖÜß"_s << QByteArray("\xE4\xF6\xFC\xC4\xD6\xDC\xDF");
+        QTest::newRow("umlauts and sharp s")
+            << u"äöüÄÖÜß"_s << QByteArray("\xE4\xF6\xFC\xC4\xD6\xDC\xDF");
         QTest::newRow("euro sign") << u"€"_s << QByteArray("\x80");
-        QTest::newRow("typographic quotes and dashes") << u"„“”–—…"_s << QByteArray("\x84\x93\x94\x96\x97\x85");
-        QTest::newRow("undefined bytes as C1 controls") << u"\u0081\u008D\u008F\u0090\u009D"_s
-                                                        << QByteArray("\x81\x8D\x8F\x90\x9D");
+        QTest::newRow("typographic quotes and dashes")
+            << u"„“”–—…"_s << QByteArray("\x84\x93\x94\x96\x97\x85");
+        QTest::newRow("undefined bytes as C1 controls")
+            << u"\u0081\u008D\u008F\u0090\u009D"_s << QByteArray("\x81\x8D\x8F\x90\x9D");
         QTest::newRow("NUL kept") << QString(QChar(0)) << QByteArray(1, '\0');
         QTest::newRow("cyrillic not in the code page") << u"Ж"_s << QByteArray("?");
         QTest::newRow("C1 control without a byte of its own") << u"\u0080"_s << QByteArray("?");

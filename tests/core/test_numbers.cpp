@@ -65,8 +65,8 @@ private Q_SLOTS:
         QTest::newRow("de minus zero") << german << -0.0 << u"0,00"_s << u"0"_s;
         QTest::newRow("de tiny negative") << german << -0.001 << u"0,00"_s << u"-0,001"_s;
         QTest::newRow("de negative") << german << -12.345 << u"-12,35"_s << u"-12,345"_s;
-        QTest::newRow("de thousands without group") << german << 12345.5 << u"12345,50"_s
-                                                    << u"12345,5"_s;
+        QTest::newRow("de thousands without group")
+            << german << 12345.5 << u"12345,50"_s << u"12345,5"_s;
         QTest::newRow("de fraction") << german << 1.5 << u"1,50"_s << u"1,5"_s;
         QTest::newRow("de 0.1 + 0.2") << german << 0.1 + 0.2 << u"0,30"_s << u"0,3"_s;
         QTest::newRow("en fraction") << english << 1.5 << u"1.50"_s << u"1.5"_s;

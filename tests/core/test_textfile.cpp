@@ -30,7 +30,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("empty text is one line end") << QString() << QByteArray("\r\n");
-        QTest::newRow("line ends as they stand") << u"a\r\nb\nc\r"_s << QByteArray("a\r\nb\nc\r\r\n");
+        QTest::newRow("line ends as they stand")
+            << u"a\r\nb\nc\r"_s << QByteArray("a\r\nb\nc\r\r\n");
         QTest::newRow("code page") << u"Höhe €"_s << QByteArray("H\xF6he \x80\r\n");
         QTest::newRow("unmappable") << u"Ж"_s << QByteArray("?\r\n");
     }

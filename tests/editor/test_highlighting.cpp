@@ -53,9 +53,8 @@ private Q_SLOTS:
         QTest::newRow("commands in any case")
             << u"ID=u AddAction [\"T\",\"s.sqs\"]"_s
             << Spans{{5, 9, Token::Command}, {16, 3, Token::String}, {20, 7, Token::String}};
-        QTest::newRow("unclosed string runs to the end") << u"hint \"abc"_s
-                                                       << Spans{{0, 4, Token::Command},
-                                                                {5, 4, Token::String}};
+        QTest::newRow("unclosed string runs to the end")
+            << u"hint \"abc"_s << Spans{{0, 4, Token::Command}, {5, 4, Token::String}};
         QTest::newRow("word containing a command is none") << u"exiting classy"_s << Spans{};
         QTest::newRow("empty") << QString() << Spans{};
     }

@@ -82,8 +82,8 @@ private Q_SLOTS:
         QTest::newRow("negative length past the end") << f << 11 << -2 << QByteArray();
         QTest::newRow("empty file") << QByteArray() << 1 << 0 << QByteArray();
         QTest::newRow("empty file from the end") << QByteArray() << 0 << 5 << QByteArray();
-        QTest::newRow("every byte value") << QByteArray("\x00\x81\xE4\r\n\r", 6) << 1 << 0
-                                          << QByteArray("\x00\x81\xE4\r\n\r", 6);
+        QTest::newRow("every byte value")
+            << QByteArray("\x00\x81\xE4\r\n\r", 6) << 1 << 0 << QByteArray("\x00\x81\xE4\r\n\r", 6);
     }
     void rules()
     {
@@ -156,9 +156,9 @@ private Q_SLOTS:
             const qint32 length = pick(qint32(file.size()));
             const std::optional<QString> read = ReadFilePart(path, start, length);
             const std::optional<QByteArray> expected = model(file, start, length);
-            const QByteArray what =
-                "size " + QByteArray::number(file.size()) + " start " + QByteArray::number(start) +
-                " length " + QByteArray::number(length);
+            const QByteArray what = "size " + QByteArray::number(file.size()) + " start " +
+                                    QByteArray::number(start) + " length " +
+                                    QByteArray::number(length);
             QVERIFY2(read.has_value() == expected.has_value(), what.constData());
             if (read)
                 QVERIFY2(*read == core::fromCp1252(*expected), what.constData());

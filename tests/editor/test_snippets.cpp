@@ -27,20 +27,24 @@ private Q_SLOTS:
         QTest::newRow("if statement, defaults")
             << u"Command2"_s << Fields{} << QString() << u"If (Bedingung) then [Befehl];\r\n"_s;
         QTest::newRow("if statement continues a line without line end")
-            << u"Command2"_s << Fields{} << u"abc"_s
-            << u"abcIf (Bedingung) then [Befehl];\r\n"_s;
+            << u"Command2"_s << Fields{} << u"abc"_s << u"abcIf (Bedingung) then [Befehl];\r\n"_s;
         QTest::newRow("identity block")
             << u"Command3"_s
-            << Fields{{u"Text8"_s, u"Miller"_s}, {u"Text9"_s, u"Dan"_s}, {u"Text10"_s, u"None"_s},
-                      {u"Text11"_s, u"Face20"_s}, {u"Text12"_s, u"1.0"_s}}
+            << Fields{{u"Text8"_s, u"Miller"_s},
+                      {u"Text9"_s, u"Dan"_s},
+                      {u"Text10"_s, u"None"_s},
+                      {u"Text11"_s, u"Face20"_s},
+                      {u"Text12"_s, u"1.0"_s}}
             << QString()
             << u"class CfgIdentities\r\n{\r\n class Miller\r\n {\r\n  name=\"Miller\";\r\n"
                "  face=\"Face20\";\r\n  glasses=\"None\";\r\n  speaker=\"Dan\";\r\n"
                "  pitch=1.0;\r\n };\r\n};\r\n"_s;
         QTest::newRow("create unit, X before Y")
             << u"Command4"_s
-            << Fields{{u"Text13"_s, u"tank1"_s}, {u"Text14"_s, u"M1Abrams"_s},
-                      {u"Text15"_s, u"100"_s}, {u"Text16"_s, u"200"_s}}
+            << Fields{{u"Text13"_s, u"tank1"_s},
+                      {u"Text14"_s, u"M1Abrams"_s},
+                      {u"Text15"_s, u"100"_s},
+                      {u"Text16"_s, u"200"_s}}
             << QString() << u"tank1=\"M1Abrams\" CreateVehicle [100,200];\r\n"_s;
         QTest::newRow("create unit, all fields empty")
             << u"Command4"_s

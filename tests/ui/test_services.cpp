@@ -39,8 +39,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("closed");
         QTest::newRow("empty main text: no question")
             << QString() << int(ui::Answer::Cancel) << true << false << u"result"_s << true;
-        QTest::newRow("OK replaces") << u"old"_s << int(ui::Answer::Ok) << true << true
-                                     << u"result"_s << true;
+        QTest::newRow("OK replaces")
+            << u"old"_s << int(ui::Answer::Ok) << true << true << u"result"_s << true;
         QTest::newRow("Cancel keeps, dialog closes")
             << u"old"_s << int(ui::Answer::Cancel) << false << true << u"old"_s << true;
         QTest::newRow("Cancel keeps, dialog stays")
@@ -120,10 +120,12 @@ private Q_SLOTS:
         ui::setLocked(box, true);
         QVERIFY(box.isReadOnly());
         QVERIFY(ui::isLocked(box));
-        QCOMPARE(box.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
+        QCOMPARE(box.palette().color(QPalette::Base),
+                 QApplication::palette().color(QPalette::Button));
         ui::setLocked(box, false);
         QVERIFY(!box.isReadOnly());
-        QCOMPARE(box.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+        QCOMPARE(box.palette().color(QPalette::Base),
+                 QApplication::palette().color(QPalette::Base));
     }
 
     void dialogSlotKeepsOneWindow()
