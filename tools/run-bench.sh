@@ -12,6 +12,8 @@ else
 fi
 
 echo "== Main text"
-"$build/bench/bench_maintext" open 10
-"$build/bench/bench_maintext" open 50
-"$build/bench/bench_maintext" append 10
+for colours in plain coloured; do
+    "$build/bench/bench_maintext" open 10 $colours
+    "$build/bench/bench_maintext" open 50 $colours
+    "$build/bench/bench_maintext" append 10 $colours
+done 2>&1 | grep -v propagateSizeHints

@@ -52,7 +52,7 @@ void MainTextEdit::setHighlighting(bool on)
     if (on == highlighting())
         return;
     if (on) {
-        m_highlighter = new ScriptHighlighter(*this);
+        m_highlighter = new ScriptHighlighter(*this, [this] { return shownBlocks(); });
         m_highlighter->colourVisibleLines();
     } else {
         delete m_highlighter;
@@ -65,6 +65,24 @@ void MainTextEdit::setHighlighting(bool on)
         QScopedValueRollback guard(m_programmatic, true);
         document()->markContentsDirty(0, document()->characterCount());
     }
+}
+
+QList<QTextBlock> MainTextEdit::shownBlocks() const
+{
+    // From the line above the view to the line below it, so that scrolling by one line
+    // already shows colour.
+    QList<QTextBlock> blocks;
+    QTextBlock block = firstVisibleBlock();
+    if (block.previous().isValid())
+        block = block.previous();
+    const qreal bottom = viewport()->height();
+    const QPointF offset = contentOffset();
+    for (int below = 0; block.isValid() && below < 2; block = block.next()) {
+        blocks.append(block);
+        if (blockBoundingGeometry(block).translated(offset).bottom() >= bottom)
+            ++below;
+    }
+    return blocks;
 }
 
 QString MainTextEdit::text() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
 
 #include <optional>
 
@@ -35,6 +36,7 @@ public:
     bool keepsExactCopy() const { return m_exact.has_value(); }
 
 private:
+    QList<QTextBlock> shownBlocks() const;
     void keepExactCopyIfNeeded(const QString &text);
     void onContentsChange(int position, int removed, int added);
 

@@ -46,9 +46,10 @@ QTextCharFormat formatOf(Token token)
 
 } // namespace
 
-ScriptHighlighter::ScriptHighlighter(QPlainTextEdit &box) : QObject(&box), m_box(box)
+ScriptHighlighter::ScriptHighlighter(QPlainTextEdit &box, ShownBlocks shownBlocks)
+    : QObject(&box), m_box(box), m_shownBlocks(std::move(shownBlocks))
 {
-    connect(&box, &QPlainTextEdit::updateRequest, this, &ScriptHighlighter::colourVisibleLines);
+    connect(&box, &QPlainTextEdit::updateRequest, this, &ScriptHighlighter::viewUpdated);
     connect(box.document(), &QTextDocument::contentsChange, this,
             &ScriptHighlighter::forgetChangedLines);
 }
@@ -62,8 +63,12 @@ void ScriptHighlighter::forgetChangedLines(int position, int, int added)
     constexpr int kManyCharacters = 4096;
     if (added > kManyCharacters) {
         m_generation = m_generation == std::numeric_limits<int>::max() ? 1 : m_generation + 1;
+        m_dirty = true;
         return;
     }
+    // Text appended below the view, the usual case for a big script, leaves the view alone.
+    if (position <= m_shownEnd)
+        m_dirty = true;
     const QTextDocument *document = m_box.document();
     const QTextBlock last = document->findBlock(position + added);
     for (QTextBlock block = document->findBlock(position); block.isValid(); block = block.next()) {
@@ -73,34 +78,36 @@ void ScriptHighlighter::forgetChangedLines(int position, int, int added)
     }
 }
 
+void ScriptHighlighter::viewUpdated(const QRect &, int dy)
+{
+    const int height = m_box.viewport()->height();
+    if (dy != 0 || height != m_viewHeight)
+        m_dirty = true;
+    m_viewHeight = height;
+    if (m_dirty)
+        colourVisibleLines();
+}
+
 void ScriptHighlighter::colourVisibleLines()
 {
     if (m_colouring)
         return;
+    m_dirty = false;
     QScopedValueRollback guard(m_colouring, true);
     QTextDocument *document = m_box.document();
-    // From the line above the view to the line below it, so that scrolling by one line
-    // already shows colour.
-    QTextBlock block = m_box.cursorForPosition(QPoint(0, 0)).block();
-    QTextBlock last = m_box.cursorForPosition(QPoint(0, m_box.viewport()->height())).block();
-    if (block.previous().isValid())
-        block = block.previous();
-    if (last.next().isValid())
-        last = last.next();
-    for (;; block = block.next()) {
-        if (!block.isValid())
-            break;
-        if (block.userState() != m_generation) {
-            QList<QTextLayout::FormatRange> ranges;
-            const QString text = block.text();
-            for (const Span &span : highlightLine(text))
-                ranges.append({int(span.start), int(span.length), formatOf(span.token)});
-            block.layout()->setFormats(ranges);
-            block.setUserState(m_generation);
-            document->markContentsDirty(block.position(), block.length());
-        }
-        if (block == last)
-            break;
+    const QList<QTextBlock> shown = m_shownBlocks();
+    m_shownEnd = shown.isEmpty() ? -1 : shown.last().position() + shown.last().length();
+    for (QTextBlock block : shown) {
+        if (block.userState() == m_generation)
+            continue;
+        QList<QTextLayout::FormatRange> ranges;
+        const QString text = block.text();
+        for (const Span &span : highlightLine(text))
+            ranges.append({int(span.start), int(span.length), formatOf(span.token)});
+        block.layout()->setFormats(ranges);
+        block.setUserState(m_generation);
+        // Lays the line out again with its colours; the text stays as it is.
+        document->markContentsDirty(block.position(), block.length());
     }
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QTextBlock>
+
+#include <functional>
 
 class QPlainTextEdit;
 
@@ -13,21 +17,31 @@ class ScriptHighlighter : public QObject
 {
     Q_OBJECT
 public:
-    explicit ScriptHighlighter(QPlainTextEdit &box);
+    // The box tells which blocks it shows: only it can ask its layout cheaply.
+    using ShownBlocks = std::function<QList<QTextBlock>()>;
+    ScriptHighlighter(QPlainTextEdit &box, ShownBlocks shownBlocks);
 
     // Whether a change of the document comes from the colouring, not from an edit.
     bool isColouring() const { return m_colouring; }
 
     // Colours the lines now on screen that are not coloured yet.
     void colourVisibleLines();
+    // The box's view moved by dy pixels or was redrawn.
+    void viewUpdated(const QRect &rect, int dy);
 
 private:
     void forgetChangedLines(int position, int removed, int added);
 
     QPlainTextEdit &m_box;
+    ShownBlocks m_shownBlocks;
     bool m_colouring = false;
     // A line is coloured when its block's user state equals this; fresh blocks hold -1.
     int m_generation = 1;
+    // Whether the shown lines may hold one that is not coloured: set by changes at or
+    // before the end of what was shown, by scrolling and by a change of the view's height.
+    bool m_dirty = true;
+    int m_shownEnd = -1;
+    int m_viewHeight = -1;
 };
 
 } // namespace editor
