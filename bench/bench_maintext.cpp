@@ -14,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -24,11 +26,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Peak resident memory so far; only measured where the system tells it cheaply.
 long peakKilobytes()
 {
+#ifdef Q_OS_UNIX
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+#else
+    return 0;
+#endif
 }
 
 // A script of 80-character lines (78 characters and CR LF).

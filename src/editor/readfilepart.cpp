@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtNumeric>
 
 #include <limits>
 
@@ -17,13 +18,13 @@ struct Int32
     qint32 add(qint32 a, qint32 b)
     {
         qint32 r = 0;
-        overflow = overflow || __builtin_add_overflow(a, b, &r);
+        overflow = overflow || qAddOverflow(a, b, &r);
         return r;
     }
     qint32 sub(qint32 a, qint32 b)
     {
         qint32 r = 0;
-        overflow = overflow || __builtin_sub_overflow(a, b, &r);
+        overflow = overflow || qSubOverflow(a, b, &r);
         return r;
     }
     qint32 abs(qint32 a)
