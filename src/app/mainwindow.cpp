@@ -164,7 +164,7 @@ bool MainWindow::isEmpty() const
 
 void MainWindow::replace(const QString &text)
 {
-    m_text->replaceText(text);
+    m_text->setText(text, true);
 }
 
 void MainWindow::append(const QString &text)
@@ -188,7 +188,7 @@ QWidget *MainWindow::dialog(const QString &form) const
 
 void MainWindow::reset()
 {
-    m_text->replaceText(QString());
+    m_text->setText(QString(), true);
     m_panels->reset();
 }
 

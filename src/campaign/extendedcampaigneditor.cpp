@@ -3,7 +3,7 @@
 #include "campaign/description.h"
 #include "campaign/dialogtexts.h"
 #include "campaign/missioncount.h"
-#include "campaign/resultbox.h"
+#include "ui/exacttextedit.h"
 #include "ui/host.h"
 #include "ui/look.h"
 #include "ui/programfolder.h"
@@ -115,7 +115,11 @@ ExtendedCampaignEditor::ExtendedCampaignEditor(const ui::DialogContext &context)
 
     auto *frame = new QGroupBox(u"Ergebnis"_s);
     frame->setObjectName(u"Frame1"_s);
-    m_result = new ResultBox;
+    m_result = new ui::ExactTextEdit;
+    m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_result->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_result->setFont(ui::scriptFont());
     m_result->setObjectName(u"Text11"_s);
     m_result->setMinimumSize(300, 200);
     (new QVBoxLayout(frame))->addWidget(m_result);
@@ -209,8 +213,8 @@ void ExtendedCampaignEditor::complete()
 {
     m_missionLabel->setText(u"Fertig"_s);
     m_addButton->setEnabled(false);
-    m_result->setResult(assembleDescription(m_campaignName->text(), m_folder->text(),
-                                            m_firstMission, m_missionBlocks));
+    m_result->setText(assembleDescription(m_campaignName->text(), m_folder->text(), m_firstMission,
+                                          m_missionBlocks));
     ui::setLocked(*m_result, false);
 }
 
@@ -229,7 +233,7 @@ void ExtendedCampaignEditor::reset()
     for (QLineEdit *target : m_endTargets)
         target->clear();
     // The result keeps its look: once a campaign was complete it stays editable.
-    m_result->setResult(QString());
+    m_result->setText(QString());
     for (int i = 1; i < kEnds; ++i)
         ui::setLocked(*m_endTargets[i], true);
     m_endChecks[1]->setEnabled(true);
@@ -241,12 +245,12 @@ void ExtendedCampaignEditor::reset()
 
 void ExtendedCampaignEditor::save()
 {
-    ui::saveToProgramFolder(m_host, kDescriptionFile, m_result->result());
+    ui::saveToProgramFolder(m_host, kDescriptionFile, m_result->text());
 }
 
 void ExtendedCampaignEditor::transfer()
 {
-    ui::transferToMainWindow(*this, m_host, m_mainText, m_result->result(), kTransferWarning,
+    ui::transferToMainWindow(*this, m_host, m_mainText, m_result->text(), kTransferWarning,
                              ui::AfterCancel::Close);
 }
 

@@ -12,9 +12,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace campaign {
+namespace ui {
+class ExactTextEdit;
+}
 
-class ResultBox;
+namespace campaign {
 
 // "Kampagnen Editor (erweitert)": a campaign entered mission by mission, each with its own
 // island and a free target for every end it uses, so that campaigns can branch.
@@ -45,7 +47,7 @@ private:
     QLineEdit *m_island;
     std::array<QCheckBox *, kEnds> m_endChecks{};
     std::array<QLineEdit *, kEnds> m_endTargets{};
-    ResultBox *m_result;
+    ui::ExactTextEdit *m_result;
     QPushButton *m_addButton;
 
     // The missions added since the dialog was opened or reset, each block as it was built

@@ -3,8 +3,9 @@
 #include "campaign/description.h"
 #include "campaign/dialogtexts.h"
 #include "campaign/missioncount.h"
-#include "campaign/resultbox.h"
+#include "ui/exacttextedit.h"
 #include "ui/host.h"
+#include "ui/look.h"
 #include "ui/programfolder.h"
 #include "ui/transfer.h"
 
@@ -70,7 +71,11 @@ SimpleCampaignEditor::SimpleCampaignEditor(const ui::DialogContext &context)
 
     auto *frame = new QGroupBox(u"Ergebnis"_s);
     frame->setObjectName(u"Frame1"_s);
-    m_result = new ResultBox;
+    m_result = new ui::ExactTextEdit;
+    m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_result->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_result->setFont(ui::scriptFont());
     m_result->setObjectName(u"Text5"_s);
     m_result->setMinimumSize(300, 200);
     (new QVBoxLayout(frame))->addWidget(m_result);
@@ -112,17 +117,17 @@ void SimpleCampaignEditor::generate()
             m_host.input(u"Bitte den Namen der "_s + QString::number(k) + u". Mission eingeben"_s,
                          u"Missionen"_s, QString()));
     }
-    m_result->setResult(buildDescription(chainedCampaign(campaignName, folder, island, names)));
+    m_result->setText(buildDescription(chainedCampaign(campaignName, folder, island, names)));
 }
 
 void SimpleCampaignEditor::save()
 {
-    ui::saveToProgramFolder(m_host, kDescriptionFile, m_result->result());
+    ui::saveToProgramFolder(m_host, kDescriptionFile, m_result->text());
 }
 
 void SimpleCampaignEditor::transfer()
 {
-    ui::transferToMainWindow(*this, m_host, m_mainText, m_result->result(), kTransferWarning,
+    ui::transferToMainWindow(*this, m_host, m_mainText, m_result->text(), kTransferWarning,
                              ui::AfterCancel::Close);
 }
 

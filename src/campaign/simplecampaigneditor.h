@@ -6,9 +6,11 @@
 
 class QLineEdit;
 
-namespace campaign {
+namespace ui {
+class ExactTextEdit;
+}
 
-class ResultBox;
+namespace campaign {
 
 // "Kampagnen Editor (einfach)": a campaign whose missions follow one another in a straight
 // chain, built from the mission names alone.
@@ -29,7 +31,7 @@ private:
     QLineEdit *m_folder;
     QLineEdit *m_count;
     QLineEdit *m_island;
-    ResultBox *m_result;
+    ui::ExactTextEdit *m_result;
 };
 
 } // namespace campaign

@@ -15,7 +15,7 @@ void FileCommands::open()
 {
     m_openedPath = m_host.openFileName(kFilter);
     if (const std::optional<QString> text = ReadFilePart(m_openedPath, 1, 0))
-        m_mainText.loadText(*text);
+        m_mainText.setText(*text);
 }
 
 void FileCommands::saveAs()

@@ -3,7 +3,6 @@
 #include "scripthighlighter.h"
 #include "ui/look.h"
 
-#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -12,38 +11,13 @@ using namespace Qt::StringLiterals;
 
 namespace editor {
 
-bool documentAltersText(QStringView text)
-{
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = text[i].unicode();
-        switch (c) {
-        case u'\r':
-            if (i + 1 < size && text[i + 1] == u'\n') {
-                ++i;
-                break;
-            }
-            return true;
-        case u'\n':
-        case 0x2029: // paragraph separator
-        case 0xFDD0: // frame markers of the document
-        case 0xFDD1:
-            return true;
-        default:
-            break;
-        }
-    }
-    return false;
-}
-
-MainTextEdit::MainTextEdit(QWidget *parent) : QPlainTextEdit(parent)
+MainTextEdit::MainTextEdit(QWidget *parent) : ui::ExactTextEdit(parent)
 {
     setObjectName(u"Text1"_s);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFont(ui::scriptFont());
-    connect(document(), &QTextDocument::contentsChange, this, &MainTextEdit::onContentsChange);
     setHighlighting(true);
 }
 
@@ -62,7 +36,7 @@ void MainTextEdit::setHighlighting(bool on)
             block.layout()->clearFormats();
             block.setUserState(-1);
         }
-        QScopedValueRollback guard(m_programmatic, true);
+        const auto guard = ownChange(); // only formats change, not the text
         document()->markContentsDirty(0, document()->characterCount());
     }
 }
@@ -85,70 +59,9 @@ QList<QTextBlock> MainTextEdit::shownBlocks() const
     return blocks;
 }
 
-QString MainTextEdit::text() const
+bool MainTextEdit::isOwnChange() const
 {
-    if (m_exact)
-        return *m_exact;
-    QString raw = document()->toRawText();
-    raw.replace(QChar::ParagraphSeparator, "\r\n"_L1);
-    return raw;
-}
-
-bool MainTextEdit::isEmpty() const
-{
-    return m_exact ? m_exact->isEmpty() : document()->isEmpty();
-}
-
-void MainTextEdit::keepExactCopyIfNeeded(const QString &text)
-{
-    if (documentAltersText(text))
-        m_exact = text;
-    else
-        m_exact.reset();
-}
-
-void MainTextEdit::replaceText(const QString &text)
-{
-    QScopedValueRollback guard(m_programmatic, true);
-    QTextCursor cursor(document());
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(text);
-    keepExactCopyIfNeeded(text);
-}
-
-void MainTextEdit::loadText(const QString &text)
-{
-    QScopedValueRollback guard(m_programmatic, true);
-    setPlainText(text);
-    keepExactCopyIfNeeded(text);
-}
-
-void MainTextEdit::appendText(const QString &text)
-{
-    QScopedValueRollback guard(m_programmatic, true);
-    QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
-    if (m_exact) {
-        cursor.insertText(text);
-        m_exact->append(text);
-        return;
-    }
-    // Appended text with other line ends than CR LF needs the exact copy from here on.
-    if (documentAltersText(text)) {
-        QString whole = this->text();
-        cursor.insertText(text);
-        whole.append(text);
-        m_exact = std::move(whole);
-        return;
-    }
-    cursor.insertText(text);
-}
-
-void MainTextEdit::onContentsChange(int, int, int)
-{
-    // Once the user edits, the text is what the box shows, with CR LF line ends.
-    if (!m_programmatic && !(m_highlighter && m_highlighter->isColouring()))
-        m_exact.reset();
+    return ui::ExactTextEdit::isOwnChange() || (m_highlighter && m_highlighter->isColouring());
 }
 
 } // namespace editor

@@ -2,7 +2,7 @@
 
 #include "core/numbers.h"
 #include "descriptiontext.h"
-#include "resultbox.h"
+#include "ui/exacttextedit.h"
 #include "ui/host.h"
 #include "ui/look.h"
 #include "ui/programfolder.h"
@@ -63,7 +63,7 @@ SoundEditor::SoundEditor(const ui::DialogContext &context)
         named(new QPushButton(u"Schließen und Script übertragen"_s, this), u"Command4"_s);
     auto *closeButton = named(new QPushButton(u"Schließen"_s, this), u"Command5"_s);
     auto *frame = named(new QGroupBox(u"Ergebnis"_s, this), u"Frame1"_s);
-    m_result = named(new QPlainTextEdit(frame), u"Text5"_s);
+    m_result = named(new ui::ExactTextEdit(frame), u"Text5"_s);
     m_bar = named(new QProgressBar(this), u"ProgressBar1"_s);
 
     // The extension is only shown: it is appended to every file name whatever the box says.
@@ -165,7 +165,7 @@ void SoundEditor::finish()
 {
     m_fileLabel->setText(u"Fertig"_s);
     m_add->setEnabled(false);
-    m_result->setPlainText(soundBlock(m_soundCount, m_entries));
+    m_result->setText(soundBlock(m_soundCount, m_entries));
 }
 
 void SoundEditor::reset()
@@ -186,12 +186,12 @@ void SoundEditor::reset()
 
 void SoundEditor::save()
 {
-    ui::saveToProgramFolder(m_host, u"description.ext"_s, resultBoxText(*m_result));
+    ui::saveToProgramFolder(m_host, u"description.ext"_s, m_result->text());
 }
 
 void SoundEditor::transfer()
 {
-    ui::transferToMainWindow(*this, m_host, m_mainText, resultBoxText(*m_result),
+    ui::transferToMainWindow(*this, m_host, m_mainText, m_result->text(),
                              u"Der Inhalt aus dem Hauptfenster wird bei der Übertragung gelöscht"_s,
                              ui::AfterCancel::Close);
 }

@@ -11,6 +11,10 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 
+namespace ui {
+class ExactTextEdit;
+}
+
 namespace mission {
 
 // Collects up to 30 sound files of one folder, one click per file, and shows the finished
@@ -34,13 +38,13 @@ private:
     ui::Host &m_host;
     ui::MainText &m_mainText;
 
-    QLineEdit *m_folder = nullptr;      // Text1
-    QLineEdit *m_count = nullptr;       // Text2
-    QLabel *m_fileLabel = nullptr;      // Label3
-    QLineEdit *m_fileName = nullptr;    // Text3
-    QPushButton *m_add = nullptr;       // Command1
-    QPlainTextEdit *m_result = nullptr; // Text5
-    QProgressBar *m_bar = nullptr;      // ProgressBar1
+    QLineEdit *m_folder = nullptr;         // Text1
+    QLineEdit *m_count = nullptr;          // Text2
+    QLabel *m_fileLabel = nullptr;         // Label3
+    QLineEdit *m_fileName = nullptr;       // Text3
+    QPushButton *m_add = nullptr;          // Command1
+    ui::ExactTextEdit *m_result = nullptr; // Text5
+    QProgressBar *m_bar = nullptr;         // ProgressBar1
 
     // The bar itself cannot refuse a position or a maximum, so this model holds the range
     // and the bar only shows it.

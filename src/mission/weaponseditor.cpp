@@ -2,7 +2,7 @@
 
 #include "catalogue.h"
 #include "descriptiontext.h"
-#include "resultbox.h"
+#include "ui/exacttextedit.h"
 #include "ui/look.h"
 #include "ui/programfolder.h"
 #include "ui/transfer.h"
@@ -62,7 +62,7 @@ WeaponsEditor::WeaponsEditor(const ui::DialogContext &context)
         named(new QPushButton(u"Hinzufügen ->"_s, magazineFrame), u"Command3"_s);
 
     auto *resultFrame = named(new QGroupBox(u"Ergebnis"_s, this), u"Frame1"_s);
-    m_result = named(new QPlainTextEdit(resultFrame), u"Text1"_s);
+    m_result = named(new ui::ExactTextEdit(resultFrame), u"Text1"_s);
     m_generate = named(new QPushButton(u"Generieren"_s, this), u"Command2"_s);
     m_save = named(new QPushButton(u"Erstelle Script Datei"_s, this), u"Command4"_s);
     m_transfer = named(new QPushButton(u"Schließen und Script übertragen"_s, this), u"Command5"_s);
@@ -151,7 +151,7 @@ void WeaponsEditor::startCollecting()
 void WeaponsEditor::appendToResult(const QString &line)
 {
     // Straight after whatever the box holds, a generated block's final "};" included.
-    m_result->setPlainText(resultBoxText(*m_result) + line);
+    m_result->appendText(line);
     m_result->moveCursor(QTextCursor::End);
 }
 
@@ -177,7 +177,7 @@ void WeaponsEditor::generate()
 {
     m_save->setEnabled(true);
     m_transfer->setEnabled(true);
-    m_result->setPlainText(stockBlocks(m_weaponEntries, m_magazineEntries));
+    m_result->setText(stockBlocks(m_weaponEntries, m_magazineEntries));
 }
 
 void WeaponsEditor::reset()
@@ -192,13 +192,13 @@ void WeaponsEditor::reset()
 
 void WeaponsEditor::save()
 {
-    ui::saveToProgramFolder(m_host, u"description.ext"_s, resultBoxText(*m_result));
+    ui::saveToProgramFolder(m_host, u"description.ext"_s, m_result->text());
 }
 
 void WeaponsEditor::transfer()
 {
     ui::transferToMainWindow(
-        *this, m_host, m_mainText, resultBoxText(*m_result),
+        *this, m_host, m_mainText, m_result->text(),
         u"Der Inhalt aus dem Hauptfenster wird bei der Übertragung gelöscht, trotzdem fortfahren ?"_s,
         ui::AfterCancel::Close);
 }

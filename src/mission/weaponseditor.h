@@ -10,6 +10,10 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace ui {
+class ExactTextEdit;
+}
+
 namespace mission {
 
 // Picks weapons and magazines from the game's class names, with their counts, and
@@ -35,15 +39,15 @@ private:
     ui::Host &m_host;
     ui::MainText &m_mainText;
 
-    QCheckBox *m_addOn = nullptr;         // Check1
-    QListWidget *m_weapons = nullptr;     // List1
-    QLineEdit *m_weaponCount = nullptr;   // Text2
-    QListWidget *m_magazines = nullptr;   // List2
-    QLineEdit *m_magazineCount = nullptr; // Text3
-    QPlainTextEdit *m_result = nullptr;   // Text1
-    QPushButton *m_generate = nullptr;    // Command2
-    QPushButton *m_save = nullptr;        // Command4
-    QPushButton *m_transfer = nullptr;    // Command5
+    QCheckBox *m_addOn = nullptr;          // Check1
+    QListWidget *m_weapons = nullptr;      // List1
+    QLineEdit *m_weaponCount = nullptr;    // Text2
+    QListWidget *m_magazines = nullptr;    // List2
+    QLineEdit *m_magazineCount = nullptr;  // Text3
+    ui::ExactTextEdit *m_result = nullptr; // Text1
+    QPushButton *m_generate = nullptr;     // Command2
+    QPushButton *m_save = nullptr;         // Command4
+    QPushButton *m_transfer = nullptr;     // Command5
 
     QString m_weaponEntries;
     QString m_magazineEntries;

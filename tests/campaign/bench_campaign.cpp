@@ -2,8 +2,8 @@
 // which builds and shows the whole description. Run by hand; prints milliseconds.
 #include "campaign/description.h"
 #include "campaign/extendedcampaigneditor.h"
-#include "campaign/resultbox.h"
 #include "support/fakehost.h"
+#include "ui/exacttextedit.h"
 #include "ui/maintext.h"
 
 #include <QApplication>
@@ -67,8 +67,8 @@ int main(int argc, char **argv)
     }
     std::printf("500 adds in the editor: %.2f ms, slowest add (the completing one): %.2f ms\n",
                 timer.nsecsElapsed() / 1e6, slowest / 1e6);
-    const auto *result = editor.findChild<campaign::ResultBox *>(u"Text11"_s);
-    if (result->result() != text) {
+    const auto *result = editor.findChild<ui::ExactTextEdit *>(u"Text11"_s);
+    if (result->text() != text) {
         std::printf("the editor's description differs from the expected one\n");
         return 1;
     }

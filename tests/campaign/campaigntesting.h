@@ -1,7 +1,7 @@
 #pragma once
 
-#include "campaign/resultbox.h"
 #include "goldenfile.h"
+#include "ui/exacttextedit.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -23,7 +23,7 @@ inline void press(const QWidget *dialog, const QString &button)
 
 inline QString resultOf(const QWidget *dialog, const QString &box)
 {
-    return control<campaign::ResultBox>(dialog, box)->result();
+    return control<ui::ExactTextEdit>(dialog, box)->text();
 }
 
 inline bool isGrey(const QWidget *box)

@@ -131,7 +131,7 @@ void TestCampaignDialogs::simpleGenerate()
 
     // A second run replaces the first, whatever was typed into the box in between; a
     // refused count leaves it alone.
-    control<campaign::ResultBox>(session.dialog, u"Text5"_s)->appendPlainText(u"von Hand"_s);
+    control<ui::ExactTextEdit>(session.dialog, u"Text5"_s)->appendPlainText(u"von Hand"_s);
     control(session.dialog, u"Text1"_s)->setText(u"Neue Kampagne"_s);
     control(session.dialog, u"Text2"_s)->setText(u"kampagne"_s);
     control(session.dialog, u"Text4"_s)->setText(u"eden"_s);
@@ -147,7 +147,7 @@ void TestCampaignDialogs::simpleKeepsOddNamesExactly()
     Session session(u"Form3"_s);
     session.generate(u"1"_s, {u"a\rb\nc"_s});
     QVERIFY(resultOf(session.dialog, u"Text5"_s).contains(u"   lost = a\rb\nc;\r\n"_s));
-    auto *box = control<campaign::ResultBox>(session.dialog, u"Text5"_s);
+    auto *box = control<ui::ExactTextEdit>(session.dialog, u"Text5"_s);
     box->moveCursor(QTextCursor::End);
     QTest::keyClicks(box, u"x"_s);
     QVERIFY(resultOf(session.dialog, u"Text5"_s).contains(u"   lost = a\r\nb\r\nc;\r\n"_s));

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "fakemaintext.h"
-#include "mission/resultbox.h"
 #include "support/fakehost.h"
 #include "ui/dialogcontext.h"
+#include "ui/exacttextedit.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -36,10 +36,7 @@ struct DialogFixture
     }
     void type(const char *box, const QString &text) const { find<QLineEdit>(box)->setText(text); }
     void click(const char *button) const { find<QAbstractButton>(button)->click(); }
-    QString boxText(const char *box) const
-    {
-        return mission::resultBoxText(*find<QPlainTextEdit>(box));
-    }
+    QString boxText(const char *box) const { return find<ui::ExactTextEdit>(box)->text(); }
     QString programFile() const
     {
         return QDir(folder.path()).filePath(QStringLiteral("description.ext"));
