@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "support/fakehost.h"
+#include "support/golden.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -103,27 +104,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("trigger");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("text");
-        const QString instructions =
-            u"Schreibe einfach ein Script in das Textfeld, die Schaltflächen und Felder auf der "
-            "linken Seite sind nur zur hilfe da, um nicht ständig standard Befehle eintippen zu "
-            "müssen, stattdessen brauch man nur ein paar relevante Einträge vornehmen und auf "
-            "die Schaltfläche darüber klicken und schon wird der Syntax bzw das Script erstellt."
-            "\r\n\r\nUm das Script als *.sqs oder description.ext Datei abzuspeichern klicke "
-            "einfach auf die entsprechende Schaltfläche auf der rechten Seite des Textfelds. Die "
-            "Dateien werden dort generiert wo auch das Programm ausgeführt wird, ansonsten kann "
-            "man nach bedarf auch den Speicherort auswählen.\r\n\r\nBeim Schließen des Programms "
-            "(nur wenn man auf \"Schließen\" drückt), wird automatisch ein Sicherung auf C\\: "
-            "angelegt wenn man das Häkchen vorher nicht wegmacht"_s;
-        QTest::newRow("toolbar help") << u"Command8"_s << u"Anleitung"_s << instructions;
-        QTest::newRow("menu help") << u"help"_s << u"Anleitung"_s << instructions;
-        QTest::newRow("menu info") << u"info"_s << u"Info"_s << QString();
+        QTest::newRow("toolbar help") << u"Command8"_s << u"Anleitung"_s;
+        QTest::newRow("menu help") << u"help"_s << u"Anleitung"_s;
+        QTest::newRow("menu info") << u"info"_s << u"Info"_s;
     }
     void messages()
     {
         QFETCH(QString, trigger);
         QFETCH(QString, title);
-        QFETCH(QString, text);
         FakeHost host;
         app::MainWindow window(host);
         if (auto *button = window.findChild<QAbstractButton *>(trigger))
@@ -134,12 +122,12 @@ private Q_SLOTS:
         QCOMPARE(host.lastMessage().title, title);
         QCOMPARE(host.lastMessage().buttons, ui::Buttons::Ok);
         QCOMPARE(host.lastMessage().icon, ui::Icon::None);
-        if (text.isEmpty()) {
+        if (title == u"Info"_s) {
             const QStringList lines = host.lastMessage().text.split(u"\r\n"_s);
             QCOMPARE(lines.size(), 3);
             QCOMPARE(lines[0], u"Velmora 1.1"_s);
         } else {
-            QCOMPARE(host.lastMessage().text, text);
+            QCOMPARE(host.lastMessage().text, golden(u"anleitung.txt"_s));
         }
     }
 
@@ -171,8 +159,6 @@ private Q_SLOTS:
         app::MainWindow window(host);
         for (const QString &form : kForms) {
             QWidget *first = window.openDialog(form);
-            if (!first)
-                QSKIP("not every tool dialog is built yet");
             QCOMPARE(first->objectName(), form);
             QVERIFY(first->isWindow());
             QVERIFY(!first->parentWidget());
@@ -194,8 +180,6 @@ private Q_SLOTS:
         FakeHost host;
         app::MainWindow window(host);
         QWidget *dialog = window.openDialog(u"Form2"_s);
-        if (!dialog)
-            QSKIP("the calculator is not built yet");
         auto *speed = dialog->findChild<QLineEdit *>(u"Text1"_s);
         speed->setText(u"400"_s);
         dialog->close();
@@ -211,10 +195,8 @@ private Q_SLOTS:
         FakeHost host;
         app::MainWindow window(host);
         window.show();
-        for (const QString &form : kForms) {
-            if (!window.openDialog(form))
-                QSKIP("not every tool dialog is built yet");
-        }
+        for (const QString &form : kForms)
+            window.openDialog(form);
         window.replace(u"unsaved"_s);
         CloseRecorder recorder;
         qApp->installEventFilter(&recorder);
@@ -233,8 +215,6 @@ private Q_SLOTS:
         app::MainWindow window(host);
         window.show();
         QWidget *dialog = window.openDialog(u"Form2"_s);
-        if (!dialog)
-            QSKIP("the calculator is not built yet");
         window.close();
         QVERIFY(!window.isVisible());
         QVERIFY(dialog->isVisible());
