@@ -1,11 +1,8 @@
 #include "pageeditor.h"
 
-#include "core/textfile.h"
-#include "ui/host.h"
 #include "ui/look.h"
 #include "ui/programfolder.h"
 
-#include <QDir>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -63,15 +60,8 @@ QPlainTextEdit *makePreviewBox(const QString &objectName, bool verticalScrollBar
 bool savePage(ui::Host &host, QPlainTextEdit &preview, const QString &fileName, const QString &page)
 {
     preview.setPlainText(page);
-    const QString path = ui::programFolderFile(host, fileName);
-    if (!core::writeTextFile(QDir::fromNativeSeparators(path), page)) {
-        host.message(u"Fehler"_s, kPageSaveFailed, ui::Buttons::Ok, ui::Icon::Critical);
-        return false;
-    }
-    preview.clear();
-    host.message(u"Info"_s, u"Erfolgreich gespeichert\r\n"_s + path, ui::Buttons::Ok,
-                 ui::Icon::Information);
-    return true;
+    return ui::saveToProgramFolder(host, fileName, page, kPageSaveFailed,
+                                   [&preview] { preview.clear(); });
 }
 
 } // namespace briefing

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace ui {
 
 class Host;
@@ -13,8 +15,10 @@ QString programFolderFile(const Host &host, const QString &fileName);
 
 // Writes the text (and one CR LF) to the named file in the program folder and reports the
 // outcome: "Erfolgreich gespeichert" and the path (title "Info"), or the failure text
-// (title "Fehler"). Returns whether the file was written.
+// (title "Fehler"). A dialog that shows something of its own between a complete file and
+// the message passes it as afterWrite. Returns whether the file was written.
 bool saveToProgramFolder(Host &host, const QString &fileName, const QString &text,
-                         const QString &failureText = kSaveFailed);
+                         const QString &failureText = kSaveFailed,
+                         const std::function<void()> &afterWrite = {});
 
 } // namespace ui
