@@ -71,12 +71,7 @@ SimpleCampaignEditor::SimpleCampaignEditor(const ui::DialogContext &context)
 
     auto *frame = new QGroupBox(u"Ergebnis"_s);
     frame->setObjectName(u"Frame1"_s);
-    m_result = new ui::ExactTextEdit;
-    m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_result->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_result->setFont(ui::scriptFont());
-    m_result->setObjectName(u"Text5"_s);
+    m_result = ui::ExactTextEdit::forScript(u"Text5"_s);
     m_result->setMinimumSize(300, 200);
     (new QVBoxLayout(frame))->addWidget(m_result);
 

@@ -1,7 +1,6 @@
 #include "maintextedit.h"
 
 #include "scripthighlighter.h"
-#include "ui/look.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -14,10 +13,7 @@ namespace editor {
 MainTextEdit::MainTextEdit(QWidget *parent) : ui::ExactTextEdit(parent)
 {
     setObjectName(u"Text1"_s);
-    setLineWrapMode(QPlainTextEdit::NoWrap);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setFont(ui::scriptFont());
+    lookLikeScript();
     setHighlighting(true);
 }
 

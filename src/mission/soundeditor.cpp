@@ -63,7 +63,7 @@ SoundEditor::SoundEditor(const ui::DialogContext &context)
         named(new QPushButton(u"Schließen und Script übertragen"_s, this), u"Command4"_s);
     auto *closeButton = named(new QPushButton(u"Schließen"_s, this), u"Command5"_s);
     auto *frame = named(new QGroupBox(u"Ergebnis"_s, this), u"Frame1"_s);
-    m_result = named(new ui::ExactTextEdit(frame), u"Text5"_s);
+    m_result = ui::ExactTextEdit::forScript(u"Text5"_s, frame);
     m_bar = named(new QProgressBar(this), u"ProgressBar1"_s);
 
     // The extension is only shown: it is appended to every file name whatever the box says.
@@ -73,10 +73,6 @@ SoundEditor::SoundEditor(const ui::DialogContext &context)
     m_count->setFixedWidth(metrics.horizontalAdvance(u"00000"_s) + 16);
     extension->setFixedWidth(metrics.horizontalAdvance(u".ogg"_s) + 16);
 
-    m_result->setFont(ui::scriptFont());
-    m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_result->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_bar->setTextVisible(false);
     showProgress();
 

@@ -1,5 +1,7 @@
 #include "exacttextedit.h"
 
+#include "look.h"
+
 #include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -35,6 +37,22 @@ bool documentAltersText(QStringView text)
 ExactTextEdit::ExactTextEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
     connect(document(), &QTextDocument::contentsChange, this, &ExactTextEdit::onContentsChange);
+}
+
+ExactTextEdit *ExactTextEdit::forScript(const QString &objectName, QWidget *parent)
+{
+    auto *box = new ExactTextEdit(parent);
+    box->setObjectName(objectName);
+    box->lookLikeScript();
+    return box;
+}
+
+void ExactTextEdit::lookLikeScript()
+{
+    setFont(scriptFont());
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 QString ExactTextEdit::text() const

@@ -16,6 +16,8 @@ class ExactTextEdit : public QPlainTextEdit
     Q_OBJECT
 public:
     explicit ExactTextEdit(QWidget *parent = nullptr);
+    // A box for script text: the script font, no line wrapping, both scroll bars always.
+    static ExactTextEdit *forScript(const QString &objectName, QWidget *parent = nullptr);
 
     QString text() const;
     bool isEmpty() const;
@@ -28,6 +30,8 @@ public:
     bool keepsExactCopy() const { return m_exact.has_value(); }
 
 protected:
+    // The script font, no line wrapping, both scroll bars always.
+    void lookLikeScript();
     // Whether a change of the document now comes from the program rather than the user;
     // subclasses that change formats add their own.
     virtual bool isOwnChange() const { return m_programmatic; }
