@@ -1,6 +1,5 @@
 #include "app/mainwindow.h"
-#include "core/codepage.h"
-#include "fullbriefing.h"
+#include "core/version.h"
 #include "support/fakehost.h"
 
 #include <QApplication>
@@ -16,345 +15,241 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kData = QStringLiteral(VELMORA_TEST_DATA "/");
+
+QString read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : u"(none)"_s;
+}
+
+// "open" (editable on white), "shut" (disabled, read-only, grey) or "locked" (read-only grey).
+QString look(const QLineEdit &box)
+{
+    const QColor base = box.palette().color(QPalette::Base);
+    if (box.isReadOnly() && base == QApplication::palette().color(QPalette::Button))
+        return box.isEnabled() ? u"locked"_s : u"shut"_s;
+    const bool white = base == QApplication::palette().color(QPalette::Base);
+    return box.isEnabled() && !box.isReadOnly() && white ? u"open"_s : u"odd"_s;
+}
+
+} // namespace
+
 // The briefing editor (Form4) and the overview editor (Form5), opened through the main
 // window's dialog table as a user would, with a scripted host.
 class DialogsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void chains_data();
-    void chains();
-    void markerLink();
-    void previewFollowsTheFieldLastTouched();
-    void fullBriefingThroughTheFields();
-    void save_data();
-    void save();
-    void transfer_data();
-    void transfer();
-    void choosePicture_data();
-    void choosePicture();
+    void init()
+    {
+        m_main.reset(); // closes the dialogs of the last test first
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_host = std::make_unique<FakeHost>(m_folder->path());
+        m_main = std::make_unique<app::MainWindow>(*m_host);
+        m_form = m_main->openDialog(u"Form4"_s);
+    }
+
+    void chains_data()
+    {
+        // Each number clicks the check box of that entry of the chain (a disabled one ignores
+        // the click). The state shows each entry: x ticked and open, o tickable, - disabled.
+        QTest::addColumn<bool>("endings");
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("state");
+        for (bool endings : {false, true}) {
+            const int count = endings ? 5 : 8;
+            const auto row = [&](const char *name, const QList<int> &clicks, const QString &state) {
+                QTest::addRow("%s: %s", endings ? "endings" : "objectives", name)
+                    << endings << clicks << state.left(count);
+            };
+            row("tick three, untick the first", {1, 2, 3, 1}, u"o-------"_s);
+            row("untick the second, the first stays", {1, 2, 3, 2}, u"xo------"_s);
+            row("tick the first again", {1, 2, 3, 1, 1}, u"xo------"_s);
+            row("all ticked", QList{1, 2, 3, 4, 5, 6, 7, 8}.first(count), u"xxxxxxxx"_s);
+        }
+    }
+
+    void chains()
+    {
+        QFETCH(bool, endings);
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, state);
+        const int firstCheck = endings ? 9 : 1;
+        for (int k : clicks)
+            check(firstCheck + k - 1)->click();
+
+        QString stateAfter;
+        QString texts;
+        for (int k = 1; k <= state.size(); ++k) {
+            const QCheckBox *c = check(firstCheck + k - 1);
+            stateAfter += c->isChecked() ? u'x' : c->isEnabled() ? u'o' : u'-';
+            for (const QLineEdit *b :
+                 endings ? QList{box(10 + 2 * k), box(11 + 2 * k)} : QList{box(3 + k)}) {
+                QCOMPARE(look(*b), c->isChecked() ? u"open"_s : u"shut"_s);
+                texts += b->text() + u'|';
+            }
+        }
+        QCOMPARE(stateAfter, state);
+        QCOMPARE(texts, endings ? u"Titel|Text|"_s.repeated(5) : u"|"_s.repeated(8)); // kept
+        QVERIFY(check(endings ? 1 : 9)->isEnabled() &&
+                !check(endings ? 2 : 10)->isEnabled()); // other chain
+    }
+
+    void markerLinkAndPreview()
+    {
+        const auto marker = [&] {
+            return look(*box(22)) + u' ' + look(*box(23)) +
+                   (button(4)->isEnabled() ? u" +"_s : u" -"_s);
+        };
+        QCOMPARE(marker(), u"locked locked -"_s);
+        check(14)->click();
+        QCOMPARE(marker(), u"open open +"_s);
+        box(22)->setText(u"M1"_s);
+        box(23)->setText(u"hier"_s);
+        check(14)->click(); // brings the hints back
+        QCOMPARE(marker(), u"locked locked -"_s);
+        QCOMPARE(box(22)->text() + u'|' + box(23)->text(),
+                 u"Name des Markers|Text für den Markerlink"_s);
+
+        check(9)->click();
+        QVERIFY(preview().isEmpty()); // neither the marker fields nor opening a box show
+        box(2)->setText(u"Notiz <b>"_s);
+        QCOMPARE(preview(), u"Notiz <b>"_s);
+        QTest::mouseClick(box(13), Qt::LeftButton);
+        QCOMPARE(preview(), u"Text"_s);
+        // After a save emptied the preview, a click into the field that has the focus counts.
+        action(1)->click();
+        box(2)->setFocus();
+        QTest::mouseClick(box(2), Qt::LeftButton);
+        QCOMPARE(preview(), u"Notiz <b>"_s);
+        const QString longText(40000, u'x'); // beyond the toolkit's default length limit
+        box(2)->setText(longText);
+        QCOMPARE(preview(), longText);
+        action(3)->click(); // "Schließen" hands nothing over
+        QVERIFY(!m_form->isVisible() && m_main->text().isEmpty());
+    }
+
+    void fullPages_data() { forms(); }
+
+    void fullPages()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, page);
+        // Not the usual version: the pages must read it from where the main window keeps it.
+        core::setProgramVersion(u"7.3"_s);
+        m_form = m_main->openDialog(form);
+        m_host->fileNames.enqueue(u"/home/a/Meine Bilder/mein bild.jpg"_s);
+        // A step is a control name alone (click it), Name "text" (replace its text) or
+        // Name +"text" (append to it). HTML, quotes and ampersands must go in unchanged.
+        for (const QString &line :
+             read(kData + page + u"_full.steps"_s).split(u'\n', Qt::SkipEmptyParts)) {
+            const QString control = line.section(u' ', 0, 0), value = line.section(u' ', 1);
+            if (value.isEmpty())
+                child<QAbstractButton>(control)->click();
+            else if (auto *field = child<QLineEdit>(control); value.startsWith(u'+'))
+                field->setText(field->text() + value.mid(2).chopped(1));
+            else
+                field->setText(value.mid(1).chopped(1));
+        }
+        action(2)->click(); // no question with an empty main text
+        QVERIFY(m_host->messages.isEmpty() && !m_form->isVisible());
+        QCOMPARE(m_main->text(), read(kData + page + u"_full.html"_s));
+    }
+
+    void saveAndTransfer_data() { forms(); }
+
+    void saveAndTransfer()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, page);
+        m_form = m_main->openDialog(form);
+        const QString empty = read(kData + page + u"_empty.html"_s);
+        const QString path =
+            m_folder->filePath(overview() ? u"Overview.html"_s : u"Briefing.html"_s);
+
+        // A folder in the way: the page stays in the preview box for the user to copy.
+        QVERIFY(QDir().mkdir(path));
+        action(1)->click();
+        QCOMPARE(preview(), empty);
+        QVERIFY(QDir().rmdir(path));
+        action(1)->click();
+        QCOMPARE(read(path), empty + u"\r\n"_s);
+        QVERIFY(preview().isEmpty() && m_form->isVisible());
+
+        m_main->replace(u"alt"_s);
+        m_host->answers << ui::Answer::Cancel << ui::Answer::Ok;
+        action(2)->click();
+        QVERIFY(m_form->isVisible() && m_main->text() == u"alt"_s);
+        action(2)->click();
+        QVERIFY(!m_form->isVisible() && m_main->text() == empty);
+
+        QStringList said;
+        for (const FakeHost::Message &m : std::as_const(m_host->messages))
+            said << m.title + u": "_s + m.text;
+        const QString warning =
+            u"Hinweis: Der Inhalt aus dem Hauptfenster wird bei der Übertragung gelöscht"_s;
+        QCOMPARE(said, (QStringList{u"Fehler: HTML Datei konnte nicht ertsellt werden"_s,
+                                    u"Info: Erfolgreich gespeichert\r\n"_s +
+                                        QDir::toNativeSeparators(path),
+                                    warning, warning}));
+        QVERIFY(m_host->messages.at(0).icon == ui::Icon::Critical &&
+                m_host->messages.at(1).icon == ui::Icon::Information);
+    }
+
+    void choosePicture()
+    {
+        m_form = m_main->openDialog(u"Form5"_s);
+        const QLabel *warning = child<QLabel>(u"Label4"_s);
+        QVERIFY(warning->text().isEmpty());
+        box(1)->setText(u"Titel"_s);
+        m_host->fileNames << QString() << u"D:\\Missionen\\karte.png"_s << QString();
+        button(1)->click(); // cancelled, the warning shows all the same
+        QCOMPARE(box(3)->text() + u'|' + warning->text(),
+                 u"|Das Bild muss im selben Ordner sein, wo auch die Overview Datei ist !"_s);
+        button(1)->click(); // any picture, only its name without the folder
+        button(1)->click(); // cancelled after a choice
+        QCOMPARE(box(3)->text(), u"karte.png"_s);
+        QCOMPARE(m_host->fileDialogFilters, QStringList(3, u"JPEG Bild (*.jpg)|*jpg"_s));
+        QCOMPARE(preview(), u"Titel"_s); // the picture's name has no preview
+        action(3)->click();              // "Schließen"
+        QVERIFY(!m_form->isVisible() && m_main->text().isEmpty());
+    }
 
 private:
-    template <typename T> T *child(const QString &name)
+    static void forms()
     {
-        auto *found = m_form->findChild<T *>(name);
-        if (!found)
-            qFatal("no control %s", qPrintable(name));
-        return found;
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("page"); // the start of its golden files' names
+        QTest::newRow("briefing") << u"Form4"_s << u"briefing"_s;
+        QTest::newRow("overview") << u"Form5"_s << u"overview"_s;
     }
-    QLineEdit *box(int n) { return child<QLineEdit>(u"Text%1"_s.arg(n)); }
-    QCheckBox *check(int n) { return child<QCheckBox>(u"Check%1"_s.arg(n)); }
-    QPushButton *button(int n) { return child<QPushButton>(u"Command%1"_s.arg(n)); }
-    QString file(const QString &name) const { return QDir(m_folder->path()).filePath(name); }
+    template <typename T> T *child(const QString &name) const
+    {
+        T *found = m_form->findChild<T *>(name);
+        return found ? found : (qFatal("no control %s", qPrintable(name)), nullptr);
+    }
+    QLineEdit *box(int n) const { return child<QLineEdit>(u"Text%1"_s.arg(n)); }
+    QCheckBox *check(int n) const { return child<QCheckBox>(u"Check%1"_s.arg(n)); }
+    QPushButton *button(int n) const { return child<QPushButton>(u"Command%1"_s.arg(n)); }
+    bool overview() const { return m_form->objectName() == u"Form5"_s; }
+    // 1 save, 2 transfer, 3 close; the overview editor has its picture button first.
+    QPushButton *action(int n) const { return button(overview() ? n + 1 : n); }
+    QString preview() const
+    {
+        const auto *box = child<QPlainTextEdit>(overview() ? u"Text4"_s : u"Text3"_s);
+        return box->document()->toRawText().replace(QChar::ParagraphSeparator, u"\r\n"_s);
+    }
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<FakeHost> m_host;
     std::unique_ptr<app::MainWindow> m_main;
     QPointer<QWidget> m_form;
 };
-
-namespace {
-
-QColor grey()
-{
-    return QApplication::palette().color(QPalette::Button);
-}
-bool isOpen(const QLineEdit &box)
-{
-    return box.isEnabled() && !box.isReadOnly() &&
-           box.palette().color(QPalette::Base) == QApplication::palette().color(QPalette::Base);
-}
-bool isShut(const QLineEdit &box)
-{
-    return !box.isEnabled() && box.isReadOnly() && box.palette().color(QPalette::Base) == grey();
-}
-bool isLockedGrey(const QLineEdit &box)
-{
-    return box.isEnabled() && box.isReadOnly() && box.palette().color(QPalette::Base) == grey();
-}
-
-QString previewText(const QWidget *form, const QString &name)
-{
-    auto *box = form->findChild<QPlainTextEdit *>(name);
-    return box->document()->toRawText().replace(QChar::ParagraphSeparator, u"\r\n"_s);
-}
-
-QString readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? core::fromCp1252(file.readAll()) : u"(none)"_s;
-}
-
-} // namespace
-
-void DialogsTest::init()
-{
-    m_main.reset(); // closes the dialogs of the last test first
-    m_folder = std::make_unique<QTemporaryDir>();
-    m_host = std::make_unique<FakeHost>(m_folder->path());
-    m_main = std::make_unique<app::MainWindow>(*m_host);
-    m_form = m_main->openDialog(u"Form4"_s);
-}
-
-void DialogsTest::chains_data()
-{
-    // Each number clicks the check box of that entry of the chain (a disabled one ignores the
-    // click). Afterwards entries 1..ticked are ticked and 1..enabled can be clicked.
-    QTest::addColumn<bool>("endings");
-    QTest::addColumn<QList<int>>("clicks");
-    QTest::addColumn<int>("ticked");
-    QTest::addColumn<int>("enabled");
-
-    for (bool endings : {false, true}) {
-        const int last = endings ? 5 : 8;
-        QList<int> all;
-        for (int k = 1; k <= last; ++k)
-            all << k;
-        auto row = [&](const char *name) -> QTestData & {
-            return QTest::newRow(qPrintable((endings ? u"endings: "_s : u"objectives: "_s) +
-                                            QLatin1String(name)))
-                   << endings;
-        };
-        row("as opened") << QList<int>{} << 0 << 1;
-        row("a disabled box cannot be ticked") << QList<int>{2} << 0 << 1;
-        row("tick three, untick the first") << QList<int>{1, 2, 3, 1} << 0 << 1;
-        row("untick the second, the first stays") << QList<int>{1, 2, 3, 2} << 1 << 2;
-        row("tick the first again") << QList<int>{1, 2, 3, 1, 1} << 1 << 2;
-        row("all ticked") << all << last << last;
-        row("all ticked, untick the last") << (all + QList<int>{last}) << last - 1 << last;
-    }
-}
-
-void DialogsTest::chains()
-{
-    QFETCH(bool, endings);
-    QFETCH(QList<int>, clicks);
-    QFETCH(int, ticked);
-    QFETCH(int, enabled);
-
-    const int count = endings ? 5 : 8;
-    const int firstCheck = endings ? 9 : 1;
-    auto boxesOf = [&](int k) {
-        return endings ? QList<QLineEdit *>{box(10 + 2 * k), box(11 + 2 * k)}
-                       : QList<QLineEdit *>{box(3 + k)};
-    };
-    QStringList texts;
-    for (int k = 1; k <= count; ++k) {
-        for (QLineEdit *b : boxesOf(k))
-            texts << b->text(); // "Titel", "Text" or empty as opened
-    }
-
-    for (int k : clicks)
-        check(firstCheck + k - 1)->click();
-
-    QStringList textsAfter;
-    for (int k = 1; k <= count; ++k) {
-        QCheckBox *c = check(firstCheck + k - 1);
-        QVERIFY2(c->isChecked() == (k <= ticked), qPrintable(c->objectName()));
-        QVERIFY2(c->isEnabled() == (k <= enabled), qPrintable(c->objectName()));
-        for (QLineEdit *b : boxesOf(k)) {
-            QVERIFY2(k <= ticked ? isOpen(*b) : isShut(*b), qPrintable(b->objectName()));
-            textsAfter << b->text();
-        }
-    }
-    QCOMPARE(textsAfter, texts);
-    QVERIFY(check(endings ? 1 : 9)->isEnabled() && !check(endings ? 2 : 10)->isEnabled());
-}
-
-void DialogsTest::markerLink()
-{
-    QVERIFY(isLockedGrey(*box(22)) && isLockedGrey(*box(23)) && !button(4)->isEnabled());
-    const QString link = u"<a href=\"Marker:Name des Markers\">Text für den Markerlink</a>"_s;
-    box(1)->setText(u"Plan: "_s);
-    check(14)->click();
-    QVERIFY(isOpen(*box(22)) && isOpen(*box(23)) && button(4)->isEnabled());
-
-    button(4)->click();
-    button(4)->click();
-    QCOMPARE(box(1)->text(), u"Plan: "_s + link + link);
-    QCOMPARE(previewText(m_form, u"Text3"_s), box(1)->text());
-
-    box(22)->setText(u"M1"_s); // the marker fields have no preview of their own
-    box(23)->setText(u"hier"_s);
-    QCOMPARE(previewText(m_form, u"Text3"_s), box(1)->text());
-
-    check(14)->click();
-    QVERIFY(isLockedGrey(*box(22)) && isLockedGrey(*box(23)) && !button(4)->isEnabled());
-    QCOMPARE(box(22)->text(), u"Name des Markers"_s);
-    QCOMPARE(box(23)->text(), u"Text für den Markerlink"_s);
-    button(3)->click(); // "Schließen" hands nothing over
-    QVERIFY(!m_form->isVisible() && m_main->text().isEmpty() && m_host->messages.isEmpty());
-}
-
-void DialogsTest::previewFollowsTheFieldLastTouched()
-{
-    check(9)->click();
-    QVERIFY(previewText(m_form, u"Text3"_s).isEmpty()); // opening a box shows nothing yet
-    box(2)->setText(u"Notiz <b>"_s);
-    QCOMPARE(previewText(m_form, u"Text3"_s), u"Notiz <b>"_s);
-    QTest::mouseClick(box(13), Qt::LeftButton);
-    QCOMPARE(previewText(m_form, u"Text3"_s), u"Text"_s);
-    QTest::mouseClick(box(22), Qt::LeftButton);
-    QCOMPARE(previewText(m_form, u"Text3"_s), u"Text"_s);
-
-    // After a save emptied the preview, a click into the field that has the focus counts.
-    button(1)->click();
-    box(2)->setFocus();
-    QTest::mouseClick(box(2), Qt::LeftButton);
-    QCOMPARE(previewText(m_form, u"Text3"_s), u"Notiz <b>"_s);
-
-    const QString longText(40000, u'x'); // beyond the toolkit's default length limit
-    box(2)->setText(longText);
-    QCOMPARE(previewText(m_form, u"Text3"_s), longText);
-}
-
-void DialogsTest::fullBriefingThroughTheFields()
-{
-    box(2)->setText(kFullNotes);
-    box(1)->setText(kFullPlanStart);
-    check(14)->click();
-    button(4)->click();
-    box(1)->setText(box(1)->text() + u" dann "_s);
-    box(22)->setText(kSecondMarker);
-    box(23)->setText(kSecondMarkerText);
-    button(4)->click();
-    for (int k = 1; k <= 8; ++k) {
-        check(k)->click();
-        box(3 + k)->setText(kFullObjectives.at(k - 1));
-    }
-    for (int k = 1; k <= 5; ++k) {
-        check(8 + k)->click();
-        if (k != 2) { // left at its defaults
-            box(10 + 2 * k)->setText(kFullEndings.at(k - 1).title);
-            box(11 + 2 * k)->setText(kFullEndings.at(k - 1).text);
-        }
-    }
-    button(2)->click();
-    QCOMPARE(m_main->text(), golden(u"briefing_full.html"_s));
-}
-
-void DialogsTest::save_data()
-{
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("previewBox");
-    QTest::addColumn<int>("saveButton");
-    QTest::newRow("briefing") << u"Form4"_s << u"Briefing.html"_s << u"Text3"_s << 1;
-    QTest::newRow("overview") << u"Form5"_s << u"Overview.html"_s << u"Text4"_s << 2;
-}
-
-void DialogsTest::save()
-{
-    QFETCH(QString, form);
-    QFETCH(QString, fileName);
-    QFETCH(QString, previewBox);
-    QFETCH(int, saveButton);
-    m_form = m_main->openDialog(form);
-    const QString page = golden(fileName == u"Briefing.html"_s ? u"briefing_empty.html"_s
-                                                               : u"overview_empty.html"_s);
-
-    // A folder in the way: the page stays in the preview box for the user to copy.
-    QVERIFY(QDir(m_folder->path()).mkdir(fileName));
-    button(saveButton)->click();
-    QCOMPARE(m_host->lastMessage().title, u"Fehler"_s);
-    QCOMPARE(m_host->lastMessage().text, u"HTML Datei konnte nicht ertsellt werden"_s);
-    QCOMPARE(m_host->lastMessage().icon, ui::Icon::Critical);
-    QCOMPARE(previewText(m_form, previewBox), page);
-    QVERIFY(QDir(m_folder->path()).rmdir(fileName));
-
-    for (int round = 0; round < 2; ++round) { // the second save replaces the first
-        button(saveButton)->click();
-        QCOMPARE(m_host->lastMessage().title, u"Info"_s);
-        QCOMPARE(m_host->lastMessage().text,
-                 u"Erfolgreich gespeichert\r\n"_s + QDir::toNativeSeparators(file(fileName)));
-        QCOMPARE(m_host->lastMessage().icon, ui::Icon::Information);
-        QCOMPARE(readFile(file(fileName)), page + u"\r\n"_s);
-        QVERIFY(previewText(m_form, previewBox).isEmpty());
-    }
-    QVERIFY(m_form->isVisible() && m_main->text().isEmpty());
-}
-
-void DialogsTest::transfer_data()
-{
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<int>("pressed");
-    QTest::addColumn<QString>("mainText");
-    QTest::addColumn<ui::Answer>("answer");
-    QTest::addColumn<bool>("transferred");
-    for (const auto &[form, pressed] : {std::pair{u"Form4"_s, 2}, std::pair{u"Form5"_s, 3}}) {
-        auto row = [&](const char *name) -> QTestData & {
-            return QTest::newRow(qPrintable(form + u": "_s + QLatin1String(name)))
-                   << form << pressed;
-        };
-        row("empty main text, no question") << QString() << ui::Answer::Ok << true;
-        row("filled main text, OK") << u"alt\r\n"_s << ui::Answer::Ok << true;
-        row("filled main text, Cancel") << u"alt\r\n"_s << ui::Answer::Cancel << false;
-    }
-}
-
-void DialogsTest::transfer()
-{
-    QFETCH(QString, form);
-    QFETCH(int, pressed);
-    QFETCH(QString, mainText);
-    QFETCH(ui::Answer, answer);
-    QFETCH(bool, transferred);
-    m_main->replace(mainText);
-    m_form = m_main->openDialog(form);
-    m_host->answers.enqueue(answer);
-    button(pressed)->click();
-
-    const bool asked = !mainText.isEmpty();
-    QCOMPARE(m_host->messages.size(), asked ? 1 : 0);
-    if (asked) {
-        QCOMPARE(m_host->lastMessage().title, u"Hinweis"_s);
-        QCOMPARE(m_host->lastMessage().text,
-                 u"Der Inhalt aus dem Hauptfenster wird bei der Übertragung gelöscht"_s);
-        QCOMPARE(m_host->lastMessage().buttons, ui::Buttons::OkCancel);
-        QCOMPARE(m_host->lastMessage().icon, ui::Icon::None);
-    }
-    const QString page =
-        golden(form == u"Form4"_s ? u"briefing_empty.html"_s : u"overview_empty.html"_s);
-    QCOMPARE(m_main->text(), transferred ? page : mainText);
-    QCOMPARE(m_form->isVisible(), !transferred);
-}
-
-void DialogsTest::choosePicture_data()
-{
-    QTest::addColumn<QStringList>("chosen"); // one path per click, empty = cancelled
-    QTest::addColumn<QString>("picture");
-    QTest::newRow("windows folder") << QStringList{u"D:\\Missionen\\bild.jpg"_s} << u"bild.jpg"_s;
-    QTest::newRow("spaces") << QStringList{u"/home/a/Meine Bilder/mein bild.jpg"_s}
-                            << u"mein bild.jpg"_s;
-    QTest::newRow("not a jpeg") << QStringList{u"/tmp/karte.png"_s} << u"karte.png"_s;
-    QTest::newRow("cancelled") << QStringList{QString()} << QString();
-    QTest::newRow("cancelled after a choice") << QStringList{u"/a.jpg"_s, QString()} << u"a.jpg"_s;
-}
-
-void DialogsTest::choosePicture()
-{
-    QFETCH(QStringList, chosen);
-    QFETCH(QString, picture);
-    m_form = m_main->openDialog(u"Form5"_s);
-    QVERIFY(child<QLabel>(u"Label4"_s)->text().isEmpty());
-    box(1)->setText(u"Titel der Mission"_s);
-
-    for (const QString &path : chosen) {
-        m_host->fileNames.enqueue(path);
-        button(1)->click();
-    }
-    QCOMPARE(m_host->fileDialogFilters, QStringList(chosen.size(), u"JPEG Bild (*.jpg)|*jpg"_s));
-    QCOMPARE(box(3)->text(), picture);
-    QCOMPARE(child<QLabel>(u"Label4"_s)->text(),
-             u"Das Bild muss im selben Ordner sein, wo auch die Overview Datei ist !"_s);
-    QCOMPARE(previewText(m_form, u"Text4"_s), u"Titel der Mission"_s);
-    button(2)->click();
-    QVERIFY(readFile(file(u"Overview.html"_s))
-                .contains(u"<img src=\""_s + picture + u"\" width=\"128\" height=\"64\">"_s));
-    button(4)->click(); // "Schließen"
-    QVERIFY(!m_form->isVisible() && m_main->text().isEmpty());
-}
 
 QTEST_MAIN(DialogsTest)
 #include "test_dialogs.moc"
