@@ -1,8 +1,8 @@
 // Times a 500-mission campaign in the extended editor: the adds and the completing add,
 // which builds and shows the whole description. Run by hand; prints milliseconds.
+#include "benchhost.h"
 #include "campaign/description.h"
 #include "campaign/extendedcampaigneditor.h"
-#include "support/fakehost.h"
 #include "ui/exacttextedit.h"
 #include "ui/maintext.h"
 
@@ -29,7 +29,7 @@ public:
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    FakeHost host;
+    BenchHost host;
     NoMainText mainText;
 
     // What the editor is given below: each mission's first end leads to the next one.
