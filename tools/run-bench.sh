@@ -17,3 +17,6 @@ for colours in plain coloured; do
     "$build/bench/bench_maintext" open 50 $colours
     "$build/bench/bench_maintext" append 10 $colours
 done 2>&1 | grep -v propagateSizeHints
+
+echo "== Extended campaign editor, 500 missions"
+"$build/bench/bench_campaign" 2>&1 | grep -v propagateSizeHints

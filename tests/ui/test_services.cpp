@@ -1,15 +1,11 @@
 #include "support/fakehost.h"
-#include "ui/dialogslot.h"
-#include "ui/look.h"
 #include "ui/maintext.h"
 #include "ui/programfolder.h"
 #include "ui/realhost.h"
 #include "ui/transfer.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -112,46 +108,6 @@ private Q_SLOTS:
         QCOMPARE(host.lastMessage().text, expected);
         QCOMPARE(host.lastMessage().icon, ui::Icon::Critical);
         QVERIFY(QFileInfo(dir.filePath(u"description.ext"_s)).isDir());
-    }
-
-    void lockedLook()
-    {
-        QLineEdit box;
-        ui::setLocked(box, true);
-        QVERIFY(box.isReadOnly());
-        QVERIFY(ui::isLocked(box));
-        QCOMPARE(box.palette().color(QPalette::Base),
-                 QApplication::palette().color(QPalette::Button));
-        ui::setLocked(box, false);
-        QVERIFY(!box.isReadOnly());
-        QCOMPARE(box.palette().color(QPalette::Base),
-                 QApplication::palette().color(QPalette::Base));
-    }
-
-    void dialogSlotKeepsOneWindow()
-    {
-        FakeHost host;
-        class : public ui::MainText
-        {
-            QString text() const override { return {}; }
-            void replace(const QString &) override {}
-        } main;
-        int made = 0;
-        ui::DialogSlot slot(u"Form9"_s, [&](const ui::DialogContext &) {
-            ++made;
-            return new QWidget;
-        });
-        const ui::DialogContext context{host, main};
-        QWidget *first = slot.open(context);
-        QCOMPARE(slot.open(context), first);
-        QCOMPARE(made, 1);
-        QCOMPARE(first->objectName(), u"Form9"_s);
-        QVERIFY(first->isVisible() && first->isWindow());
-        slot.close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!slot.window());
-        QVERIFY(slot.open(context));
-        QCOMPARE(made, 2);
     }
 
     void fileDialogFilters()
