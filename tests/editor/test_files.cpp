@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "core/codepage.h"
 #include "editor/filecommands.h"
 #include "editor/maintextedit.h"
 #include "support/fakehost.h"
@@ -64,17 +65,36 @@ private Q_SLOTS:
         QVERIFY(f.host.fileDialogFilters.isEmpty());
     }
 
-    void openThenSaveAddsOneLineEnd()
+    void openAndSave_data()
     {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("text"); // the main text after opening it
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        all += "lone\rCR lone\nLF\r\n\n\r";
+        QTest::newRow("script") << QByteArray("hint \"x\"\r\n") << u"hint \"x\"\r\n"_s;
+        QTest::newRow("umlaut byte") << QByteArray("\xE4") << u"ä"_s;
+        QTest::newRow("empty file") << QByteArray() << QString();
+        QTest::newRow("every byte, lone CR and LF") << all << core::fromCp1252(all);
+    }
+    void openAndSave()
+    {
+        // Opening shows the file as it is; saving writes it back and adds one CR LF, every
+        // time round.
+        QFETCH(QByteArray, file);
+        QFETCH(QString, text);
         Fixture f;
-        put(f.path(u"a.sqs"_s), "hint \"x\"");
-        f.open(f.path(u"a.sqs"_s));
-        QCOMPARE(f.window.text(), u"hint \"x\""_s);
+        const QString path = f.path(u"a.sqs"_s);
+        put(path, file);
+        f.window.replace(u"old"_s);
+        f.open(path);
+        QCOMPARE(f.window.text(), text);
         f.save();
-        QCOMPARE(contents(f.path(u"a.sqs"_s)), QByteArray("hint \"x\"\r\n"));
-        f.open(f.path(u"a.sqs"_s));
+        QCOMPARE(contents(path), file + "\r\n");
+        f.open(path);
         f.save();
-        QCOMPARE(contents(f.path(u"a.sqs"_s)), QByteArray("hint \"x\"\r\n\r\n"));
+        QCOMPARE(contents(path), file + "\r\n\r\n");
         QCOMPARE(f.host.fileDialogFilters, QStringList(2, u"Alle Dateien (*.*)|*"_s));
         QVERIFY(f.host.messages.isEmpty());
     }
@@ -101,39 +121,6 @@ private Q_SLOTS:
         f.window.replace(u"short"_s);
         f.saveAs(f.path(u"b.sqs"_s));
         QCOMPARE(contents(f.path(u"b.sqs"_s)), QByteArray("short\r\n"));
-    }
-
-    void everyByteSurvivesOpenAndSave()
-    {
-        Fixture f;
-        QByteArray all;
-        for (int b = 0; b < 256; ++b)
-            all.append(char(b));
-        all += "lone\rCR lone\nLF\r\n\n\r";
-        put(f.path(u"all.bin"_s), all);
-        f.open(f.path(u"all.bin"_s));
-        f.save();
-        QCOMPARE(contents(f.path(u"all.bin"_s)), all + "\r\n");
-    }
-
-    void umlautByte()
-    {
-        Fixture f;
-        put(f.path(u"u.sqs"_s), "\xE4");
-        f.open(f.path(u"u.sqs"_s));
-        QCOMPARE(f.window.text(), u"ä"_s);
-        f.save();
-        QCOMPARE(contents(f.path(u"u.sqs"_s)), QByteArray("\xE4\r\n"));
-    }
-
-    void openEmptyFileEmptiesTheMainText()
-    {
-        Fixture f;
-        put(f.path(u"empty.sqs"_s), "");
-        f.window.replace(u"old"_s);
-        f.open(f.path(u"empty.sqs"_s));
-        QVERIFY(f.window.isEmpty());
-        QCOMPARE(f.window.text(), QString());
     }
 
     void silentFailures_data()
