@@ -69,6 +69,9 @@ PageView::PageView(const QString &objectName, QString pictureFolder)
     setObjectName(objectName);
     setOpenLinks(false);
     setOpenExternalLinks(false);
+    // Lines break between words only, as in a browser: a long unbroken word runs off to the
+    // right. Looking for a break inside such a word took seconds at every change of a field.
+    setWordWrapMode(QTextOption::WordWrap);
 }
 
 QVariant PageView::loadResource(int type, const QUrl &name)

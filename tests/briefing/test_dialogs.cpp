@@ -3,6 +3,7 @@
 #include "fullbriefing.h"
 #include "support/fakehost.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -36,6 +37,7 @@ private slots:
     void choosePicture_data();
     void choosePicture();
     void pageViewReadsOnlyPictures();
+    void pageViewBreaksLinesBetweenWordsOnly();
 
 private:
     template <typename T> T *child(const QString &name)
@@ -371,6 +373,22 @@ void DialogsTest::pageViewReadsOnlyPictures()
         const QVariant loaded = view->loadResource(QTextDocument::ImageResource, QUrl(name));
         QCOMPARE(loaded.value<QImage>().isNull(), name != u"bild.jpg"_s);
     }
+}
+
+void DialogsTest::pageViewBreaksLinesBetweenWordsOnly()
+{
+    // A sentence wraps; a long unbroken word stays whole and runs past the right edge.
+    auto *view = child<QTextBrowser>(u"PageView"_s);
+    view->resize(300, 200);
+    const auto layoutSize = [view] {
+        return view->document()->documentLayout()->documentSize();
+    };
+    box(1)->setText(u"Ein Satz aus vielen kurzen Worten "_s.repeated(20));
+    const QSizeF sentence = layoutSize();
+    QVERIFY(sentence.width() <= view->viewport()->width());
+    box(1)->setText(QString(5000, u'W'));
+    QVERIFY(layoutSize().width() > 10 * view->viewport()->width());
+    QVERIFY(layoutSize().height() < sentence.height());
 }
 
 QTEST_MAIN(DialogsTest)
