@@ -38,6 +38,7 @@ private slots:
     void choosePicture();
     void pageViewReadsOnlyPictures();
     void pageViewBreaksLinesBetweenWordsOnly();
+    void previewBreaksLongWordsAnywhere();
 
 private:
     template <typename T> T *child(const QString &name)
@@ -389,6 +390,20 @@ void DialogsTest::pageViewBreaksLinesBetweenWordsOnly()
     box(1)->setText(QString(5000, u'W'));
     QVERIFY(layoutSize().width() > 10 * view->viewport()->width());
     QVERIFY(layoutSize().height() < sentence.height());
+}
+
+void DialogsTest::previewBreaksLongWordsAnywhere()
+{
+    // Looking for a blank inside a word of 100 000 letters took seconds at every keystroke.
+    // The word here is shorter, to keep the test quick.
+    auto *preview = child<QPlainTextEdit>(u"Text3"_s);
+    const QString sentence = u"Ein Satz aus vielen kurzen Worten "_s.repeated(100);
+    const QString longWord = QString(20'000, u'W');
+    box(1)->setText(longWord);
+    QCOMPARE(preview->wordWrapMode(), QTextOption::WrapAnywhere);
+    QCOMPARE(previewText(m_form, u"Text3"_s), longWord);
+    box(1)->setText(sentence);
+    QCOMPARE(preview->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 QTEST_MAIN(DialogsTest)
