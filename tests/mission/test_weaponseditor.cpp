@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +25,7 @@ private slots:
     void additionLines();
     void resetKeepsSaveAndTransfer();
     void transferCancelled();
+    void longWordBreaksAnywhere();
 
 private:
     // Selects the entry (none for an empty name), types the count and adds.
@@ -161,6 +163,17 @@ void TestWeaponsEditor::transferCancelled()
         u"Der Inhalt aus dem Hauptfenster wird bei der Übertragung gelöscht, trotzdem fortfahren ?"_s);
     QCOMPARE(f->mainText.text(), u"alt"_s);
     QVERIFY(!f->dialog->isVisible());
+}
+
+void TestWeaponsEditor::longWordBreaksAnywhere()
+{
+    // With breaks between words only, a count of 100 000 letters made every later addition
+    // take seconds; the box breaks long lines anywhere. A shorter word keeps the test quick.
+    const QString longWord(20'000, u'W');
+    add(true, u"AK47"_s, longWord);
+    add(false, u"Mine"_s, u"3"_s);
+    QCOMPARE(f->boxText("Text1"), u"WEAPON,AK47,"_s + longWord + u"\r\nAMMO,Mine,3\r\n"_s);
+    QCOMPARE(f->find<QPlainTextEdit>("Text1")->wordWrapMode(), QTextOption::WrapAnywhere);
 }
 
 QTEST_MAIN(TestWeaponsEditor)
