@@ -3,7 +3,8 @@
 // checked after every single action.
 //
 // VELMORA_FUZZ_SEED and VELMORA_FUZZ_ACTIONS choose another seed and length for long runs by
-// hand. A failure prints the seed and the last 50 actions, so the run can be replayed.
+// hand (with QTEST_FUNCTION_TIMEOUT raised past QtTest's five minutes). A failure prints the
+// seed and the last 50 actions, so the run can be replayed.
 
 #include "app/mainwindow.h"
 #include "core/codepage.h"
@@ -55,12 +56,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr quint64 kDefaultSeed = 20'240'611;
-#ifdef VELMORA_SANITIZED
-// The sanitizers make every action some ten times slower; CI runs this build too.
-constexpr int kDefaultActions = 4'000;
-#else
 constexpr int kDefaultActions = 20'000;
-#endif
 constexpr int kLoggedActions = 50;
 
 // The files the program writes into its own folder.
