@@ -465,6 +465,10 @@ bool RandomUser::type()
         edit->setTextCursor(cursor);
         edit->insertPlainText(text);
     }
+    // Typing into the middle of a word can make one: "Infinity" and a quote after "Inf".
+    noteTyped(box->window(), qobject_cast<QLineEdit *>(box)
+                                 ? static_cast<QLineEdit *>(box)->text()
+                                 : static_cast<QPlainTextEdit *>(box)->document()->toRawText());
     return true;
 }
 
