@@ -14,6 +14,31 @@ using namespace Qt::StringLiterals;
 
 namespace briefing {
 
+void showInPreview(QPlainTextEdit &preview, const QString &text)
+{
+    // Breaking lines between words means looking for the next blank from every line start;
+    // in an unbroken word of many thousand letters that took seconds. Such a text is broken
+    // anywhere instead, an ordinary one between words.
+    constexpr int kLongestWord = 2000;
+    int word = 0;
+    bool longWord = false;
+    for (const QChar c : text) {
+        word = c.isSpace() ? 0 : word + 1;
+        if (word > kLongestWord) {
+            longWord = true;
+            break;
+        }
+    }
+    const QTextOption::WrapMode wrap =
+        longWord ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (preview.wordWrapMode() != wrap) {
+        // Emptied first, so that the old text is not laid out again in the new way.
+        preview.clear();
+        preview.setWordWrapMode(wrap);
+    }
+    preview.setPlainText(text);
+}
+
 PreviewFeed::PreviewFeed(QPlainTextEdit &preview, QObject *parent)
     : QObject(parent), m_preview(preview)
 {}
@@ -37,7 +62,7 @@ bool PreviewFeed::eventFilter(QObject *watched, QEvent *event)
 
 void PreviewFeed::show(const QLineEdit &field)
 {
-    m_preview.setPlainText(field.text());
+    showInPreview(m_preview, field.text());
 }
 
 void allowLongText(QLineEdit &field)
@@ -59,7 +84,7 @@ QPlainTextEdit *makePreviewBox(const QString &objectName, bool verticalScrollBar
 
 bool savePage(ui::Host &host, QPlainTextEdit &preview, const QString &fileName, const QString &page)
 {
-    preview.setPlainText(page);
+    showInPreview(preview, page);
     return ui::saveToProgramFolder(host, fileName, page, kPageSaveFailed,
                                    [&preview] { preview.clear(); });
 }

@@ -43,6 +43,9 @@ private:
 // without a word.
 void allowLongText(QLineEdit &field);
 
+// Puts the text into the preview box, with line breaks that stay quick for any text.
+void showInPreview(QPlainTextEdit &preview, const QString &text);
+
 // The read-only grey box in the frame "Vorschau".
 QPlainTextEdit *makePreviewBox(const QString &objectName, bool verticalScrollBar);
 

@@ -72,6 +72,9 @@ WeaponsEditor::WeaponsEditor(const ui::DialogContext &context)
     m_result->setFont(ui::scriptFont());
     m_result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_result->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Long lines break at any character: looking for a blank inside a word of many thousand
+    // letters took seconds at every addition.
+    m_result->setWordWrapMode(QTextOption::WrapAnywhere);
     const int countWidth = QFontMetrics(m_weaponCount->font()).horizontalAdvance(u"00000"_s) + 16;
     m_weaponCount->setFixedWidth(countWidth);
     m_magazineCount->setFixedWidth(countWidth);

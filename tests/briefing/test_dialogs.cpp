@@ -127,9 +127,15 @@ private slots:
         box(2)->setFocus();
         QTest::mouseClick(box(2), Qt::LeftButton);
         QCOMPARE(preview(), u"Notiz <b>"_s);
-        const QString longText(40000, u'x'); // beyond the toolkit's default length limit
+        // Beyond the toolkit's default length limit, and one word: breaking it only between
+        // words took seconds at every keystroke, so such a text breaks anywhere.
+        const QString longText(40000, u'x');
         box(2)->setText(longText);
         QCOMPARE(preview(), longText);
+        auto *previewBox = child<QPlainTextEdit>(u"Text3"_s);
+        QCOMPARE(previewBox->wordWrapMode(), QTextOption::WrapAnywhere);
+        box(2)->setText(u"kurze Worte "_s.repeated(100));
+        QCOMPARE(previewBox->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
         action(3)->click(); // "Schließen" hands nothing over
         QVERIFY(!m_form->isVisible() && m_main->text().isEmpty());
     }

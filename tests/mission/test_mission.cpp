@@ -194,6 +194,9 @@ private slots:
         QCOMPARE(d.entries("List2"), golden(u"catalogue_magazines_addon.txt"_s));
         QVERIFY(!d.enabled("Command2") && !d.enabled("Command4") && !d.enabled("Command5"));
         QCOMPARE(d.base("Text1"), QPalette().color(QPalette::Button));
+        // Breaking only between words made every addition take seconds once the box held a
+        // word of many thousand letters.
+        QCOMPARE(d.find<QPlainTextEdit>("Text1")->wordWrapMode(), QTextOption::WrapAnywhere);
 
         d.add(u"WEAPON,FAL,1"_s);
         d.add(u"AMMO,FALMag,6"_s);
