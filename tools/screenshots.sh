@@ -10,8 +10,11 @@ out=docs/screenshots
 [ "$scale" != 1 ] && out=$out/scale-$scale
 mkdir -p "$out"
 
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 2400x1600x24 >/dev/null 2>&1 &
+# The first display number no other X server holds.
+n=90
+while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+display=:$n
+Xvfb "$display" -screen 0 $((2400 * scale))x$((1600 * scale))x24 >/dev/null 2>&1 &
 xvfb=$!
 # Run from a scratch folder so nothing the program might write lands in the build folder.
 work=$(mktemp -d)
