@@ -4,9 +4,7 @@ ui::Answer FakeHost::message(const QString &title, const QString &text, ui::Butt
                              ui::Icon icon)
 {
     messages.append({title, text, buttons, icon});
-    if (buttons == ui::Buttons::Ok)
-        return ui::Answer::Ok;
-    return answers.isEmpty() ? ui::Answer::Ok : answers.dequeue();
+    return buttons == ui::Buttons::Ok || answers.isEmpty() ? ui::Answer::Ok : answers.dequeue();
 }
 
 QString FakeHost::input(const QString &prompt, const QString &title, const QString &defaultText)
@@ -23,8 +21,7 @@ QString FakeHost::openFileName(const QString &filter)
 
 QString FakeHost::saveFileName(const QString &filter)
 {
-    fileDialogFilters.append(filter);
-    return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    return FakeHost::openFileName(filter);
 }
 
 QStringList FakeHost::messageTexts() const

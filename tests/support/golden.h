@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QString>
-#include <QtGlobal>
 
 // A golden text from the data folder beside the test, as UTF-8.
 inline QString golden(const QString &name)
@@ -11,4 +10,17 @@ inline QString golden(const QString &name)
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing golden file %s", qPrintable(name));
     return QString::fromUtf8(file.readAll());
+}
+
+// A file's bytes as they stand, or a marker no test writes when it cannot be read.
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+inline bool putFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }

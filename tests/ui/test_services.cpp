@@ -1,11 +1,11 @@
 #include "support/fakehost.h"
+#include "support/golden.h"
 #include "ui/maintext.h"
 #include "ui/programfolder.h"
 #include "ui/realhost.h"
 #include "ui/transfer.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,87 +27,62 @@ class TestServices : public QObject
 private Q_SLOTS:
     void transfer_data()
     {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("answer"); // ui::Answer
-        QTest::addColumn<bool>("stayOpenOnCancel");
-        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("before"); // the question comes only when there is text
+        QTest::addColumn<ui::Answer>("answer");
+        QTest::addColumn<ui::AfterCancel>("afterCancel");
         QTest::addColumn<QString>("after");
         QTest::addColumn<bool>("closed");
         QTest::newRow("empty main text: no question")
-            << QString() << int(ui::Answer::Cancel) << true << false << u"result"_s << true;
+            << QString() << ui::Answer::Cancel << ui::AfterCancel::StayOpen << u"result"_s << true;
         QTest::newRow("OK replaces")
-            << u"old"_s << int(ui::Answer::Ok) << true << true << u"result"_s << true;
+            << u"old"_s << ui::Answer::Ok << ui::AfterCancel::StayOpen << u"result"_s << true;
         QTest::newRow("Cancel keeps, dialog closes")
-            << u"old"_s << int(ui::Answer::Cancel) << false << true << u"old"_s << true;
+            << u"old"_s << ui::Answer::Cancel << ui::AfterCancel::Close << u"old"_s << true;
         QTest::newRow("Cancel keeps, dialog stays")
-            << u"old"_s << int(ui::Answer::Cancel) << true << true << u"old"_s << false;
+            << u"old"_s << ui::Answer::Cancel << ui::AfterCancel::StayOpen << u"old"_s << false;
     }
     void transfer()
     {
         QFETCH(QString, before);
-        QFETCH(int, answer);
-        QFETCH(bool, stayOpenOnCancel);
-        QFETCH(bool, asked);
+        QFETCH(ui::Answer, answer);
+        QFETCH(ui::AfterCancel, afterCancel);
         QFETCH(QString, after);
         QFETCH(bool, closed);
         FakeHost host;
-        host.answers.enqueue(ui::Answer(answer));
+        host.answers.enqueue(answer);
         StringText main;
         main.value = before;
         QWidget dialog;
         dialog.show();
-        ui::transferToMainWindow(dialog, host, main, u"result"_s, u"Warnung"_s,
-                                 stayOpenOnCancel ? ui::AfterCancel::StayOpen
-                                                  : ui::AfterCancel::Close);
+        ui::transferToMainWindow(dialog, host, main, u"result"_s, u"Warnung"_s, afterCancel);
         QCOMPARE(main.value, after);
         QCOMPARE(dialog.isVisible(), !closed);
-        QCOMPARE(host.messages.size(), asked ? 1 : 0);
-        if (asked) {
-            QCOMPARE(host.lastMessage().title, u"Hinweis"_s);
-            QCOMPARE(host.lastMessage().text, u"Warnung"_s);
-            QCOMPARE(host.lastMessage().buttons, ui::Buttons::OkCancel);
-            QCOMPARE(host.lastMessage().icon, ui::Icon::None);
-        }
+        QCOMPARE(host.messages.size(), before.isEmpty() ? 0 : 1);
+        for (const FakeHost::Message &m : std::as_const(host.messages))
+            QVERIFY(m.title == u"Hinweis"_s && m.text == u"Warnung"_s &&
+                    m.buttons == ui::Buttons::OkCancel && m.icon == ui::Icon::None);
     }
 
+    void saveIntoTheProgramFolder_data()
+    {
+        QTest::addColumn<bool>("blocked"); // by a folder of the file's name
+        QTest::addColumn<QString>("message");
+        QTest::newRow("saved") << false << u"Info|Erfolgreich gespeichert\r\n"_s;
+        QTest::newRow("failed") << true << u"Fehler|Die Datei konnte nicht ertsellt werden"_s;
+    }
     void saveIntoTheProgramFolder()
     {
+        QFETCH(bool, blocked);
+        QFETCH(QString, message);
         QTemporaryDir dir;
         FakeHost host(dir.path());
-        QVERIFY(ui::saveToProgramFolder(host, u"description.ext"_s, u"class X"_s));
         const QString path = QDir::toNativeSeparators(dir.filePath(u"description.ext"_s));
-        QCOMPARE(host.lastMessage().title, u"Info"_s);
-        QCOMPARE(host.lastMessage().text, u"Erfolgreich gespeichert\r\n"_s + path);
-        QCOMPARE(host.lastMessage().icon, ui::Icon::Information);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("class X\r\n"));
-    }
-
-    void failedSaveReportsAndKeepsWhatWasThere_data()
-    {
-        QTest::addColumn<QString>("failureText");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("default text") << QString() << u"Die Datei konnte nicht ertsellt werden"_s;
-        QTest::newRow("own text") << u"HTML Datei konnte nicht ertsellt werden"_s
-                                  << u"HTML Datei konnte nicht ertsellt werden"_s;
-    }
-    void failedSaveReportsAndKeepsWhatWasThere()
-    {
-        QFETCH(QString, failureText);
-        QFETCH(QString, expected);
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(u"description.ext"_s));
-        FakeHost host(dir.path());
-        const bool saved =
-            failureText.isEmpty()
-                ? ui::saveToProgramFolder(host, u"description.ext"_s, u"x"_s)
-                : ui::saveToProgramFolder(host, u"description.ext"_s, u"x"_s, failureText);
-        QVERIFY(!saved);
-        QCOMPARE(host.lastMessage().title, u"Fehler"_s);
-        QCOMPARE(host.lastMessage().text, expected);
-        QCOMPARE(host.lastMessage().icon, ui::Icon::Critical);
-        QVERIFY(QFileInfo(dir.filePath(u"description.ext"_s)).isDir());
+        QVERIFY(!blocked || QDir(dir.path()).mkdir(u"description.ext"_s));
+        QCOMPARE(ui::saveToProgramFolder(host, u"description.ext"_s, u"class X"_s), !blocked);
+        const FakeHost::Message &m = host.lastMessage();
+        QCOMPARE(m.title + u'|' + m.text, blocked ? message : message + path);
+        QCOMPARE(m.icon, blocked ? ui::Icon::Critical : ui::Icon::Information);
+        QCOMPARE(fileBytes(path), blocked ? QByteArray("<unreadable>") : "class X\r\n");
     }
 
     void fileDialogFilters()

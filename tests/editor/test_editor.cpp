@@ -1,0 +1,335 @@
+#include "app/mainwindow.h"
+#include "core/codepage.h"
+#include "editor/filecommands.h"
+#include "editor/highlighting.h"
+#include "editor/maintextedit.h"
+#include "editor/readfilepart.h"
+#include "support/fakehost.h"
+#include "support/golden.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <limits>
+
+using namespace Qt::StringLiterals;
+using editor::Span;
+using editor::Token;
+using Spans = QList<Span>;
+using Result = std::optional<QByteArray>;
+
+namespace {
+constexpr qint32 kMax = std::numeric_limits<qint32>::max();
+constexpr qint32 kMin = std::numeric_limits<qint32>::min();
+
+// What the reader should give, said by what is asked for rather than step by step: a range
+// of the file, or a failure where the 32-bit positions overflow.
+Result model(const QByteArray &file, qint32 start, qint32 length)
+{
+    const qint64 size = file.size();
+    const qint64 n = length == 0 ? size : length;
+    auto range = [&](qint64 first, qint64 last) {
+        first = std::max<qint64>(first, 1);
+        last = std::min(last, size);
+        return first > last ? QByteArray() : file.mid(first - 1, last - first + 1);
+    };
+    if (start < 1) // the last |n| bytes
+        return n == kMin ? Result() : range(size - std::abs(n) + 1, size);
+    if (n < 0 && start > size)
+        return QByteArray();
+    if (n < 0) // the |n| bytes that end at start
+        return n == kMin ? Result() : range(start + n + 1, start);
+    if (qint64(start) + n > kMax) // start + length - 1 is worked out left to right
+        return std::nullopt;
+    return range(start, start + n - 1);
+}
+
+Result read(const QString &path, qint32 start, qint32 length)
+{
+    const std::optional<QString> text = ReadFilePart(path, start, length);
+    return text ? Result(core::toCp1252(*text)) : Result();
+}
+
+// The main window shown (so that its lines are coloured), a scripted host and a folder.
+struct Fixture
+{
+    QTemporaryDir dir;
+    FakeHost host;
+    app::MainWindow window{host};
+
+    Fixture()
+    {
+        window.resize(900, 600);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    void click(const QString &button, const QString &chosenFile = {})
+    {
+        if (!chosenFile.isEmpty()) // else the file dialog is cancelled
+            host.fileNames.enqueue(chosenFile);
+        window.findChild<QAbstractButton *>(button)->click();
+        QCoreApplication::processEvents();
+    }
+    void open(const QString &file) { click(u"Command16"_s, file); }
+    void saveAs(const QString &file) { click(u"Command19"_s, file); }
+    void save() { click(u"Command7"_s); }
+    void type(int key, Qt::KeyboardModifiers modifiers = {})
+    {
+        auto *box = window.findChild<QWidget *>(u"Text1"_s);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key(key), modifiers);
+    }
+};
+} // namespace
+
+class TestEditor : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Opening shows the file as it is; saving writes it back and adds one CR LF, every time
+    // round, with the shown lines coloured.
+    void openAndSave_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QByteArray all = ";";
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("every byte, lone CR and LF") << all + "lone\rCR lone\nLF\r\n\n\r";
+    }
+    void openAndSave()
+    {
+        QFETCH(QByteArray, file);
+        Fixture f;
+        const QString path = f.path(u"a.sqs"_s);
+        QVERIFY(putFile(path, file));
+        f.window.replace(u"old"_s);
+        f.open(path);
+        QCOMPARE(f.window.text(), core::fromCp1252(file));
+        const QTextDocument &document = *f.window.mainTextEdit().document();
+        QCOMPARE(document.firstBlock().layout()->formats().isEmpty(), file.isEmpty());
+        f.save();
+        QCOMPARE(fileBytes(path), file + "\r\n");
+        f.open(path);
+        f.save();
+        QCOMPARE(fileBytes(path), file + "\r\n\r\n");
+        QCOMPARE(f.host.fileDialogFilters, QStringList(2, u"Alle Dateien (*.*)|*"_s));
+        QVERIFY(f.host.messages.isEmpty());
+    }
+
+    void saveWritesBothRememberedFilesUntilOneFails()
+    {
+        Fixture f;
+        QVERIFY(putFile(f.path(u"a.sqs"_s), "a longer old text"));
+        f.open(f.path(u"a.sqs"_s));
+        f.saveAs(f.path(u"b.sqs"_s));
+        f.window.replace(u"short"_s); // as a transfer does
+        f.save();
+        QCOMPARE(fileBytes(f.path(u"a.sqs"_s)), QByteArray("short\r\n"));
+        QCOMPARE(fileBytes(f.path(u"b.sqs"_s)), QByteArray("short\r\n"));
+        // The save-as file is written first; when that fails, the opened one is left alone.
+        QVERIFY(QFile::remove(f.path(u"b.sqs"_s)) && QDir(f.dir.path()).mkdir(u"b.sqs"_s));
+        f.window.replace(u"changed"_s);
+        f.save();
+        QCOMPARE(fileBytes(f.path(u"a.sqs"_s)), QByteArray("short\r\n"));
+        QVERIFY(f.host.messages.isEmpty());
+    }
+
+    void silentFailures_data()
+    {
+        QTest::addColumn<QString>("target"); // relative to the folder; "" is Cancel
+        QTest::newRow("cancelled dialog") << QString();
+        QTest::newRow("missing file") << u"missing.sqs"_s;
+        QTest::newRow("in a missing folder") << u"nowhere/x.sqs"_s;
+        QTest::newRow("a folder") << u"folder"_s;
+        QTest::newRow("through a regular file") << u"plain.sqs/inner.sqs"_s;
+    }
+    void silentFailures()
+    {
+        QFETCH(QString, target);
+        Fixture f;
+        QDir(f.dir.path()).mkdir(u"folder"_s);
+        QVERIFY(putFile(f.path(u"plain.sqs"_s), "keep"));
+        const QString path = target.isEmpty() ? QString() : f.path(target);
+        f.window.replace(u"main text"_s);
+        f.open(path);
+        QCOMPARE(f.window.text(), u"main text"_s);
+        QCOMPARE(f.window.fileCommands().openedPath(), path);
+        f.saveAs(path);
+        QCOMPARE(f.window.fileCommands().saveAsPath(), path);
+        f.save();
+        QVERIFY(f.host.messages.isEmpty());
+        QCOMPARE(f.host.fileDialogFilters.size(), 2); // Speichern asks for no file
+        QCOMPARE(fileBytes(f.path(u"plain.sqs"_s)), QByteArray("keep"));
+        if (target == u"missing.sqs"_s) // the path is kept, so saving creates the file
+            QCOMPARE(fileBytes(path), QByteArray("main text\r\n"));
+        else
+            QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{u"plain.sqs"_s});
+    }
+
+    // Text from transfers and appends comes back as it went in, until the user edits it.
+    void textComesBackExactly()
+    {
+        Fixture f;
+        for (const QString &text : {u"a\u00A0b"_s, u"a\u2028b"_s, u"a\u2029b"_s, u"a\rb\nc"_s}) {
+            f.window.replace(text);
+            f.window.append(text);
+            QCOMPARE(f.window.text(), text + text);
+        }
+        f.type(Qt::Key_End, Qt::ControlModifier);
+        f.type(Qt::Key_D);
+        QCOMPARE(f.window.text(), u"a\r\nb\r\nca\r\nb\r\ncd"_s);
+    }
+
+    void panels_data()
+    {
+        QTest::addColumn<QJsonObject>("panel");
+        const QJsonArray cases = QJsonDocument::fromJson(golden(u"panels.json"_s).toUtf8()).array();
+        QVERIFY(cases.size() >= 10);
+        for (const QJsonValue &c : cases)
+            QTest::newRow(qPrintable(c[u"case"_s].toString())) << c.toObject();
+    }
+    void panels()
+    {
+        QFETCH(QJsonObject, panel);
+        const QString expected = golden(u"panels/"_s + panel[u"output"_s].toString() + u".txt"_s);
+        const QString before = panel[u"before"_s].toString();
+        Fixture f;
+        f.window.replace(before);
+        const QJsonObject fields = panel[u"fields"_s].toObject();
+        for (auto it = fields.begin(); it != fields.end(); ++it)
+            f.window.findChild<QLineEdit *>(it.key())->setText(it.value().toString());
+        f.click(panel[u"button"_s].toString());
+        QCOMPARE(f.window.text(), before + expected);
+        f.click(panel[u"button"_s].toString()); // a second click appends a whole second output
+        QCOMPARE(f.window.text(), before + expected + expected);
+        QVERIFY(f.host.messages.isEmpty());
+        // The user can take the last one back (an undo is an edit: lone line ends become CR LF).
+        if (ui::documentAltersText(expected))
+            return;
+        f.type(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.window.text(), before + expected);
+    }
+
+    void helpButtons()
+    {
+        Fixture f;
+        f.window.replace(u"main"_s);
+        for (int n = 10; n <= 15; ++n) {
+            const QString button = u"Command"_s + QString::number(n);
+            f.click(button);
+            const FakeHost::Message &m = f.host.lastMessage();
+            QCOMPARE(m.title + u'|' + m.text,
+                     u"Hilfe|"_s + golden(u"help/"_s + button + u".txt"_s));
+            QVERIFY(m.buttons == ui::Buttons::Ok && m.icon == ui::Icon::None);
+        }
+        QCOMPARE(f.window.text(), u"main"_s);
+    }
+
+    void highlightLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<Spans>("spans");
+        QTest::newRow("comment") << u";Kommentar \"x\""_s << Spans{{0, 14, Token::Comment}};
+        QTest::newRow("indented label") << u"  #Start"_s << Spans{{2, 6, Token::Label}};
+        QTest::newRow("wait") << u"~1.5"_s << Spans{{0, 4, Token::Wait}};
+        QTest::newRow("condition then command")
+            << u"?_j>_i:goto \"Start\";"_s
+            << Spans{{0, 7, Token::Condition}, {7, 4, Token::Command}, {12, 7, Token::String}};
+        QTest::newRow("class and braces")
+            << u"class CfgSounds {}"_s
+            << Spans{{0, 5, Token::Class}, {16, 1, Token::Brace}, {17, 1, Token::Brace}};
+        QTest::newRow("commands in any case")
+            << u"ID=u AddAction [\"T\",\"s.sqs\"]"_s
+            << Spans{{5, 9, Token::Command}, {16, 3, Token::String}, {20, 7, Token::String}};
+        QTest::newRow("unclosed string runs to the end")
+            << u"hint \"abc"_s << Spans{{0, 4, Token::Command}, {5, 4, Token::String}};
+        QTest::newRow("word containing a command is none") << u"exiting classy"_s << Spans{};
+    }
+    void highlightLine()
+    {
+        QFETCH(QString, line);
+        QFETCH(Spans, spans);
+        QCOMPARE(editor::highlightLine(line), spans);
+    }
+
+    void rules_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<qint32>("start");
+        QTest::addColumn<qint32>("length");
+        QTest::addColumn<Result>("expected");
+        const QByteArray f = "0123456789";
+        QTest::newRow("whole file, every byte value")
+            << QByteArray("\x00\x81\xE4\r\n\r", 6) << 1 << 0
+            << Result(QByteArray("\x00\x81\xE4\r\n\r", 6));
+        QTest::newRow("from a position to the end") << f << 4 << 0 << Result("3456789");
+        QTest::newRow("a range cut at the end") << f << 8 << 100 << Result("789");
+        QTest::newRow("start past the end") << f << 11 << 5 << Result("");
+        QTest::newRow("start 0 gives the last bytes") << f << 0 << 3 << Result("789");
+        QTest::newRow("negative start, negative length") << f << -7 << -3 << Result("789");
+        QTest::newRow("bytes ending at a position") << f << 5 << -2 << Result("34");
+        QTest::newRow("bytes ending at a position, clipped") << f << 3 << -8 << Result("012");
+        QTest::newRow("negative length past the end") << f << 11 << -2 << Result("");
+        QTest::newRow("empty file from the end") << QByteArray() << 0 << 5 << Result("");
+        QTest::newRow("length overflows the end position") << f << 5 << kMax << Result();
+        QTest::newRow("start overflows the end position") << f << kMax << 1 << Result();
+        QTest::newRow("smallest length from the end") << f << 0 << kMin << Result();
+        QTest::newRow("smallest length backwards") << f << 3 << kMin << Result();
+    }
+    void rules()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(qint32, start);
+        QFETCH(qint32, length);
+        QFETCH(Result, expected);
+        QTemporaryDir dir;
+        QVERIFY(putFile(dir.filePath(u"f"_s), file));
+        QCOMPARE(read(dir.filePath(u"f"_s), start, length), expected);
+        QCOMPARE(model(file, start, length), expected); // the model below agrees
+    }
+
+    void agreesWithTheModel()
+    {
+        QRandomGenerator random(20261205);
+        const qint32 extremes[] = {kMin, kMin + 1, -1000, kMax - 5, kMax - 1, kMax};
+        auto pick = [&](qint32 size) { // mostly near the file, now and then at the edges
+            const int kind = random.bounded(4);
+            return kind == 0 ? extremes[random.bounded(6)]
+                             : qint32(random.bounded(kind == 1 ? -3 : -size - 4, size + 4));
+        };
+        QTemporaryDir dir;
+        QList<QByteArray> files;
+        for (int size = 0; size < 24; ++size) {
+            QByteArray file(size, Qt::Uninitialized);
+            for (char &c : file)
+                c = char(random.bounded(256));
+            files.append(file);
+            QVERIFY(putFile(dir.filePath(QString::number(size)), file));
+        }
+        for (int round = 0; round < 20000; ++round) {
+            const int size = random.bounded(int(files.size()));
+            const qint32 start = pick(size);
+            const qint32 length = pick(size);
+            const QByteArray what = QByteArray::number(size) + " bytes, start " +
+                                    QByteArray::number(start) + ", length " +
+                                    QByteArray::number(length);
+            QVERIFY2(read(dir.filePath(QString::number(size)), start, length) ==
+                         model(files[size], start, length),
+                     what.constData());
+        }
+    }
+};
+
+QTEST_MAIN(TestEditor)
+#include "test_editor.moc"
