@@ -101,8 +101,14 @@ public:
 private Q_SLOTS:
     void randomUser()
     {
-        m_seed = qEnvironmentVariable("VELMORA_FUZZ_SEED", u"20240611"_s).toULongLong();
-        m_actions = qEnvironmentVariable("VELMORA_FUZZ_ACTIONS", u"20000"_s).toInt();
+        // A value that is no number keeps the default run.
+        bool ok = false;
+        m_seed = qEnvironmentVariable("VELMORA_FUZZ_SEED").toULongLong(&ok);
+        if (!ok)
+            m_seed = 20240611;
+        m_actions = qEnvironmentVariable("VELMORA_FUZZ_ACTIONS").toInt(&ok);
+        if (!ok || m_actions <= 0)
+            m_actions = 20000;
         qInfo("Random user: seed %llu, %d actions", m_seed, m_actions);
         m_engine.seed(m_seed);
         // The headless platform warns at every raise() and resize of a window.
