@@ -113,11 +113,9 @@ ExtendedCampaignEditor::ExtendedCampaignEditor(const ui::DialogContext &context)
     left->addWidget(transferButton);
     left->addWidget(closeButton);
 
-    auto *frame = new QGroupBox(u"Ergebnis"_s);
-    frame->setObjectName(u"Frame1"_s);
     m_result = ui::ExactTextEdit::forScript(u"Text11"_s);
     m_result->setMinimumSize(300, 200);
-    (new QVBoxLayout(frame))->addWidget(m_result);
+    QGroupBox *frame = ui::resultFrame(*m_result);
 
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 0);

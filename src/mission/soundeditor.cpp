@@ -62,8 +62,8 @@ SoundEditor::SoundEditor(const ui::DialogContext &context)
     auto *transferButton =
         named(new QPushButton(u"Schließen und Script übertragen"_s, this), u"Command4"_s);
     auto *closeButton = named(new QPushButton(u"Schließen"_s, this), u"Command5"_s);
-    auto *frame = named(new QGroupBox(u"Ergebnis"_s, this), u"Frame1"_s);
-    m_result = ui::ExactTextEdit::forScript(u"Text5"_s, frame);
+    m_result = ui::ExactTextEdit::forScript(u"Text5"_s);
+    QGroupBox *frame = ui::resultFrame(*m_result);
     m_bar = named(new QProgressBar(this), u"ProgressBar1"_s);
 
     // The extension is only shown: it is appended to every file name whatever the box says.
@@ -98,8 +98,6 @@ SoundEditor::SoundEditor(const ui::DialogContext &context)
     left->addWidget(transferButton);
     left->addWidget(closeButton);
 
-    auto *frameLayout = new QVBoxLayout(frame);
-    frameLayout->addWidget(m_result);
     auto *right = new QVBoxLayout;
     right->addWidget(frame, 1);
     right->addWidget(m_bar);

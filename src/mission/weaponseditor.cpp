@@ -61,8 +61,8 @@ WeaponsEditor::WeaponsEditor(const ui::DialogContext &context)
     auto *addMagazineButton =
         named(new QPushButton(u"Hinzufügen ->"_s, magazineFrame), u"Command3"_s);
 
-    auto *resultFrame = named(new QGroupBox(u"Ergebnis"_s, this), u"Frame1"_s);
-    m_result = named(new ui::ExactTextEdit(resultFrame), u"Text1"_s);
+    m_result = named(new ui::ExactTextEdit, u"Text1"_s);
+    QGroupBox *resultFrame = ui::resultFrame(*m_result);
     m_generate = named(new QPushButton(u"Generieren"_s, this), u"Command2"_s);
     m_save = named(new QPushButton(u"Erstelle Script Datei"_s, this), u"Command4"_s);
     m_transfer = named(new QPushButton(u"Schließen und Script übertragen"_s, this), u"Command5"_s);
@@ -99,8 +99,6 @@ WeaponsEditor::WeaponsEditor(const ui::DialogContext &context)
     left->addWidget(weaponFrame, 1);
     left->addWidget(magazineFrame, 1);
 
-    auto *resultLayout = new QVBoxLayout(resultFrame);
-    resultLayout->addWidget(m_result);
     auto *buttons = new QGridLayout;
     buttons->addWidget(m_generate, 0, 0);
     buttons->addWidget(resetButton, 0, 1);

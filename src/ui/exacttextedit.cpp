@@ -2,13 +2,23 @@
 
 #include "look.h"
 
+#include <QGroupBox>
 #include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace ui {
+
+QGroupBox *resultFrame(QWidget &box)
+{
+    auto *frame = new QGroupBox(u"Ergebnis"_s);
+    frame->setObjectName(u"Frame1"_s);
+    (new QVBoxLayout(frame))->addWidget(&box);
+    return frame;
+}
 
 bool documentAltersText(QStringView text)
 {

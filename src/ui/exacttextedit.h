@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class QGroupBox;
+
 namespace ui {
 
 // A multi-line box that gives back exactly the text the program put into it. The document
@@ -48,6 +50,9 @@ private:
     std::optional<QString> m_exact;
     bool m_programmatic = false;
 };
+
+// The frame "Ergebnis" (Frame1) that holds a dialog's result box.
+QGroupBox *resultFrame(QWidget &box);
 
 // Whether the document behind a text box would give back a different text than this one.
 bool documentAltersText(QStringView text);
