@@ -51,9 +51,9 @@ void PreviewFeed::watch(QLineEdit &field)
 
 bool PreviewFeed::eventFilter(QObject *watched, QEvent *event)
 {
-    // A click into the field that already has the focus counts as well: a save may have
-    // changed the preview box meanwhile.
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress) {
+    // A click into a field shows it, also into the field that already has the focus (a save
+    // may have changed the preview box meanwhile). Moving there with the keyboard does not.
+    if (event->type() == QEvent::MouseButtonPress) {
         if (auto *field = qobject_cast<QLineEdit *>(watched); field && field->isEnabled())
             show(*field);
     }

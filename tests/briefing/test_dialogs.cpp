@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -126,6 +127,9 @@ private slots:
         action(1)->click();
         box(2)->setFocus();
         QTest::mouseClick(box(2), Qt::LeftButton);
+        QCOMPARE(preview(), u"Notiz <b>"_s);
+        QFocusEvent tabbedInto(QEvent::FocusIn, Qt::TabFocusReason); // the keyboard is no click
+        QCoreApplication::sendEvent(box(1), &tabbedInto);
         QCOMPARE(preview(), u"Notiz <b>"_s);
         // Beyond the toolkit's default length limit, and one word: breaking it only between
         // words took seconds at every keystroke, so such a text breaks anywhere.
