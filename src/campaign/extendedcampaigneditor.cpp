@@ -167,7 +167,8 @@ void ExtendedCampaignEditor::onEndToggled(int index, bool checked)
 
 void ExtendedCampaignEditor::addMission()
 {
-    // A count that is no number, 0 or beyond any whole number lets the click pass unnoticed.
+    // A count that is no number or 0 lets the click pass unnoticed; any size above 500 is
+    // refused, any negative one collects without end.
     const QString countText = m_count->text();
     const std::optional<double> number = readMissionNumber(countText);
     if (!number || *number == 0.0)

@@ -38,10 +38,7 @@ std::optional<int> readWholeCount(const QString &text, const QLocale &locale)
 
 std::optional<double> readMissionNumber(const QString &text, const QLocale &locale)
 {
-    const std::optional<double> value = core::readNumber(text, locale);
-    if (!value || !fitsWholeNumber(*value))
-        return std::nullopt;
-    return value;
+    return core::readNumber(text, locale);
 }
 
 int namesToAsk(int count)

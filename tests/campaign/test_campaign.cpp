@@ -265,14 +265,16 @@ private slots:
         QTest::addColumn<int>("collects"); // 1: collects, 0: passes over, -1: refused
         QTest::newRow("no number") << u"drei"_s << 0;
         QTest::newRow("zero") << u"0,0"_s << 0;
-        QTest::newRow("huge") << u"1e300"_s << 0;
+        QTest::newRow("beyond any double") << u"1e400"_s << 0;
         QTest::newRow("500") << u"500"_s << 1;
+        QTest::newRow("huge") << u"1e300"_s << -1;
         QTest::newRow("501") << u"501"_s << -1;
         QTest::newRow("just above 500") << u"500,5"_s << -1;
         // Counts that the number of missions, written out, never equals.
         QTest::newRow("leading zero") << u"03"_s << 1;
         QTest::newRow("trailing blank") << u"3 "_s << 1;
         QTest::newRow("negative") << u"-2"_s << 1;
+        QTest::newRow("hugely negative") << u"-5000000000"_s << 1;
         QTest::newRow("fraction") << u"2,5"_s << 1;
     }
     void extendedCount()
