@@ -1,19 +1,14 @@
 #include "extendedcampaigneditor.h"
 
 #include "campaign/description.h"
-#include "campaign/dialogtexts.h"
 #include "campaign/missioncount.h"
 #include "ui/exacttextedit.h"
 #include "ui/host.h"
 #include "ui/look.h"
-#include "ui/programfolder.h"
-#include "ui/transfer.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,13 +41,6 @@ QLineEdit *addField(QFormLayout &form, QLabel *label, int number)
     return edit;
 }
 
-QPushButton *makeButton(const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
-}
-
 QString missionCaption(int number)
 {
     return u"Name der "_s + QString::number(number) + u". Mission"_s;
@@ -61,10 +49,8 @@ QString missionCaption(int number)
 } // namespace
 
 ExtendedCampaignEditor::ExtendedCampaignEditor(const ui::DialogContext &context)
-    : QWidget(nullptr), m_host(context.host), m_mainText(context.mainText)
+    : CampaignEditor(context, u"Form7"_s, u"Kampagnen Editor (erweitert)"_s)
 {
-    setObjectName(u"Form7"_s);
-    setWindowTitle(u"Kampagnen Editor (erweitert)"_s);
 
     auto *form = new QFormLayout;
     form->setRowWrapPolicy(QFormLayout::WrapAllRows);
@@ -94,9 +80,6 @@ ExtendedCampaignEditor::ExtendedCampaignEditor(const ui::DialogContext &context)
 
     m_addButton = makeButton(u"Command1"_s, u"Hinzufügen"_s);
     auto *resetButton = makeButton(u"Command2"_s, u"Reset"_s);
-    auto *saveButton = makeButton(u"Command3"_s, u"Erstelle Script Datei"_s);
-    auto *transferButton = makeButton(u"Command4"_s, u"Schließen und Script übertragen"_s);
-    auto *closeButton = makeButton(u"Command5"_s, u"Schließen"_s);
 
     auto *entryButtons = new QHBoxLayout;
     entryButtons->addWidget(m_addButton);
@@ -108,25 +91,10 @@ ExtendedCampaignEditor::ExtendedCampaignEditor(const ui::DialogContext &context)
     left->addLayout(ends);
     left->addSpacing(6);
     left->addLayout(entryButtons);
-    left->addStretch(1);
-    left->addWidget(saveButton);
-    left->addWidget(transferButton);
-    left->addWidget(closeButton);
-
-    m_result = ui::ExactTextEdit::forScript(u"Text11"_s);
-    m_result->setMinimumSize(300, 200);
-    QGroupBox *frame = ui::resultFrame(*m_result);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->addLayout(left, 0);
-    layout->addWidget(frame, 1);
-    resize(820, 560);
+    finishLayout(left, u"Text11"_s, u"Command3"_s, u"Command5"_s, QSize(820, 560));
 
     connect(m_addButton, &QPushButton::clicked, this, &ExtendedCampaignEditor::addMission);
     connect(resetButton, &QPushButton::clicked, this, &ExtendedCampaignEditor::reset);
-    connect(saveButton, &QPushButton::clicked, this, &ExtendedCampaignEditor::save);
-    connect(transferButton, &QPushButton::clicked, this, &ExtendedCampaignEditor::transfer);
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     startAfresh();
 }
@@ -235,17 +203,6 @@ void ExtendedCampaignEditor::reset()
         m_endChecks[i]->setEnabled(false);
     m_endChecks[0]->setChecked(true);
     m_endChecks[1]->setChecked(false);
-}
-
-void ExtendedCampaignEditor::save()
-{
-    ui::saveToProgramFolder(m_host, kDescriptionFile, m_result->text());
-}
-
-void ExtendedCampaignEditor::transfer()
-{
-    ui::transferToMainWindow(*this, m_host, m_mainText, m_result->text(), kTransferWarning,
-                             ui::AfterCancel::Close);
 }
 
 } // namespace campaign

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "ui/dialogcontext.h"
+#include "campaigneditor.h"
 
 #include <QStringList>
-#include <QWidget>
 
 #include <array>
 
@@ -12,15 +11,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace ui {
-class ExactTextEdit;
-}
-
 namespace campaign {
 
 // "Kampagnen Editor (erweitert)": a campaign entered mission by mission, each with its own
 // island and a free target for every end it uses, so that campaigns can branch.
-class ExtendedCampaignEditor : public QWidget
+class ExtendedCampaignEditor : public CampaignEditor
 {
     Q_OBJECT
 public:
@@ -34,11 +29,7 @@ private:
     void addMission();
     void complete();
     void reset();
-    void save();
-    void transfer();
 
-    ui::Host &m_host;
-    ui::MainText &m_mainText;
     QLineEdit *m_campaignName;
     QLineEdit *m_folder;
     QLineEdit *m_count;
@@ -47,7 +38,6 @@ private:
     QLineEdit *m_island;
     std::array<QCheckBox *, kEnds> m_endChecks{};
     std::array<QLineEdit *, kEnds> m_endTargets{};
-    ui::ExactTextEdit *m_result;
     QPushButton *m_addButton;
 
     // The missions added since the dialog was opened or reset, each block as it was built

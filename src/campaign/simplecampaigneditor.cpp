@@ -1,17 +1,11 @@
 #include "simplecampaigneditor.h"
 
 #include "campaign/description.h"
-#include "campaign/dialogtexts.h"
 #include "campaign/missioncount.h"
 #include "ui/exacttextedit.h"
 #include "ui/host.h"
-#include "ui/look.h"
-#include "ui/programfolder.h"
-#include "ui/transfer.h"
 
 #include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,20 +27,11 @@ QLineEdit *addField(QFormLayout &form, int number, const QString &caption, const
     return edit;
 }
 
-QPushButton *makeButton(const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
-}
-
 } // namespace
 
 SimpleCampaignEditor::SimpleCampaignEditor(const ui::DialogContext &context)
-    : QWidget(nullptr), m_host(context.host), m_mainText(context.mainText)
+    : CampaignEditor(context, u"Form3"_s, u"Kampagnen Editor (einfach)"_s)
 {
-    setObjectName(u"Form3"_s);
-    setWindowTitle(u"Kampagnen Editor (einfach)"_s);
 
     auto *form = new QFormLayout;
     form->setRowWrapPolicy(QFormLayout::WrapAllRows);
@@ -57,31 +42,13 @@ SimpleCampaignEditor::SimpleCampaignEditor(const ui::DialogContext &context)
     m_island = addField(*form, 4, u"Auf welcher Insel"_s, u"eden"_s);
 
     auto *generateButton = makeButton(u"Command1"_s, u"Alle Missionen eingeben"_s);
-    auto *saveButton = makeButton(u"Command5"_s, u"Erstelle Script Datei"_s);
-    auto *transferButton = makeButton(u"Command4"_s, u"Schließen und Script übertragen"_s);
-    auto *closeButton = makeButton(u"Command3"_s, u"Schließen"_s);
 
     auto *left = new QVBoxLayout;
     left->addLayout(form);
     left->addWidget(generateButton);
-    left->addStretch(1);
-    left->addWidget(saveButton);
-    left->addWidget(transferButton);
-    left->addWidget(closeButton);
-
-    m_result = ui::ExactTextEdit::forScript(u"Text5"_s);
-    m_result->setMinimumSize(300, 200);
-    QGroupBox *frame = ui::resultFrame(*m_result);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->addLayout(left, 0);
-    layout->addWidget(frame, 1);
-    resize(760, 460);
+    finishLayout(left, u"Text5"_s, u"Command5"_s, u"Command3"_s, QSize(760, 460));
 
     connect(generateButton, &QPushButton::clicked, this, &SimpleCampaignEditor::generate);
-    connect(saveButton, &QPushButton::clicked, this, &SimpleCampaignEditor::save);
-    connect(transferButton, &QPushButton::clicked, this, &SimpleCampaignEditor::transfer);
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void SimpleCampaignEditor::generate()
@@ -111,17 +78,6 @@ void SimpleCampaignEditor::generate()
                          u"Missionen"_s, QString()));
     }
     m_result->setText(buildDescription(chainedCampaign(campaignName, folder, island, names)));
-}
-
-void SimpleCampaignEditor::save()
-{
-    ui::saveToProgramFolder(m_host, kDescriptionFile, m_result->text());
-}
-
-void SimpleCampaignEditor::transfer()
-{
-    ui::transferToMainWindow(*this, m_host, m_mainText, m_result->text(), kTransferWarning,
-                             ui::AfterCancel::Close);
 }
 
 } // namespace campaign
