@@ -29,20 +29,6 @@ QLineEdit *makeBox(const QString &objectName)
     return box;
 }
 
-QLabel *makeLabel(const QString &objectName, const QString &caption)
-{
-    auto *label = new QLabel(caption);
-    label->setObjectName(objectName);
-    return label;
-}
-
-QPushButton *makeButton(const QString &objectName, const QString &caption)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(objectName);
-    return button;
-}
-
 } // namespace
 
 OverviewEditor::OverviewEditor(const ui::DialogContext &context)
@@ -51,20 +37,20 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
     setObjectName(u"Form5"_s);
     setWindowTitle(u"Overview Editor"_s);
 
-    auto *label1 = makeLabel(u"Label1"_s, u"Titel"_s);
+    auto *label1 = ui::named(new QLabel(u"Titel"_s), u"Label1"_s);
     m_title = makeBox(u"Text1"_s);
     label1->setBuddy(m_title);
-    auto *label2 = makeLabel(u"Label2"_s, u"Text"_s);
+    auto *label2 = ui::named(new QLabel(u"Text"_s), u"Label2"_s);
     m_text = makeBox(u"Text2"_s);
     label2->setBuddy(m_text);
-    auto *label3 = makeLabel(u"Label3"_s, u"Bild (*.jpg 128 x 64)"_s);
+    auto *label3 = ui::named(new QLabel(u"Bild (*.jpg 128 x 64)"_s), u"Label3"_s);
     m_picture = makeBox(u"Text3"_s);
     label3->setBuddy(m_picture);
-    auto *command1 = makeButton(u"Command1"_s, u"..."_s);
+    auto *command1 = ui::named(new QPushButton(u"..."_s), u"Command1"_s);
     command1->setFont(ui::scriptFont());
     command1->setToolTip(u"Bild auswählen"_s);
     command1->setFixedWidth(command1->fontMetrics().horizontalAdvance(u"..."_s) + 24);
-    m_pictureWarning = makeLabel(u"Label4"_s, QString());
+    m_pictureWarning = ui::named(new QLabel(QString()), u"Label4"_s);
     m_pictureWarning->setWordWrap(true);
 
     auto *grid = new QGridLayout;
@@ -84,9 +70,10 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
     auto *previewLayout = new QVBoxLayout(frame1);
     previewLayout->addWidget(m_preview);
 
-    auto *command2 = makeButton(u"Command2"_s, u"Erstelle HTML Datei"_s);
-    auto *command3 = makeButton(u"Command3"_s, u"Schließen und Script übertragen"_s);
-    auto *command4 = makeButton(u"Command4"_s, u"Schließen"_s);
+    auto *command2 = ui::named(new QPushButton(u"Erstelle HTML Datei"_s), u"Command2"_s);
+    auto *command3 =
+        ui::named(new QPushButton(u"Schließen und Script übertragen"_s), u"Command3"_s);
+    auto *command4 = ui::named(new QPushButton(u"Schließen"_s), u"Command4"_s);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(command2);
     buttons->addWidget(command3);

@@ -1,6 +1,7 @@
 #include "campaigneditor.h"
 
 #include "ui/exacttextedit.h"
+#include "ui/look.h"
 #include "ui/programfolder.h"
 #include "ui/transfer.h"
 
@@ -21,20 +22,14 @@ CampaignEditor::CampaignEditor(const ui::DialogContext &context, const QString &
     setWindowTitle(title);
 }
 
-QPushButton *CampaignEditor::makeButton(const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
-}
-
 void CampaignEditor::finishLayout(QVBoxLayout *left, const QString &resultName,
                                   const QString &saveName, const QString &closeName,
                                   const QSize &size)
 {
-    auto *saveButton = makeButton(saveName, u"Erstelle Script Datei"_s);
-    auto *transferButton = makeButton(u"Command4"_s, u"Schließen und Script übertragen"_s);
-    auto *closeButton = makeButton(closeName, u"Schließen"_s);
+    auto *saveButton = ui::named(new QPushButton(u"Erstelle Script Datei"_s), saveName);
+    auto *transferButton =
+        ui::named(new QPushButton(u"Schließen und Script übertragen"_s), u"Command4"_s);
+    auto *closeButton = ui::named(new QPushButton(u"Schließen"_s), closeName);
     left->addStretch(1);
     left->addWidget(saveButton);
     left->addWidget(transferButton);

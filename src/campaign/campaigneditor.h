@@ -22,8 +22,6 @@ class CampaignEditor : public QWidget
 protected:
     CampaignEditor(const ui::DialogContext &context, const QString &form, const QString &title);
 
-    static QPushButton *makeButton(const QString &name, const QString &caption);
-
     // Puts the save, transfer and close buttons at the foot of the left column, the result box
     // beside it, and gives the window its first size.
     void finishLayout(QVBoxLayout *left, const QString &resultName, const QString &saveName,

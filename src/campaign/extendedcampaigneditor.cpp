@@ -78,8 +78,8 @@ ExtendedCampaignEditor::ExtendedCampaignEditor(const ui::DialogContext &context)
                 [this, i](bool checked) { onEndToggled(i, checked); });
     }
 
-    m_addButton = makeButton(u"Command1"_s, u"Hinzufügen"_s);
-    auto *resetButton = makeButton(u"Command2"_s, u"Reset"_s);
+    m_addButton = ui::named(new QPushButton(u"Hinzufügen"_s), u"Command1"_s);
+    auto *resetButton = ui::named(new QPushButton(u"Reset"_s), u"Command2"_s);
 
     auto *entryButtons = new QHBoxLayout;
     entryButtons->addWidget(m_addButton);

@@ -4,6 +4,7 @@
 #include "campaign/missioncount.h"
 #include "ui/exacttextedit.h"
 #include "ui/host.h"
+#include "ui/look.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -41,7 +42,7 @@ SimpleCampaignEditor::SimpleCampaignEditor(const ui::DialogContext &context)
     m_count = addField(*form, 3, u"Anzahl der Missionen"_s, u"0"_s);
     m_island = addField(*form, 4, u"Auf welcher Insel"_s, u"eden"_s);
 
-    auto *generateButton = makeButton(u"Command1"_s, u"Alle Missionen eingeben"_s);
+    auto *generateButton = ui::named(new QPushButton(u"Alle Missionen eingeben"_s), u"Command1"_s);
 
     auto *left = new QVBoxLayout;
     left->addLayout(form);

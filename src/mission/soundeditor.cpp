@@ -35,12 +35,6 @@ QString fileLabelCaption(int number)
     return u"Name der "_s + QString::number(number) + u". Sounddatei"_s;
 }
 
-template <typename T> T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 } // namespace
 
 SoundEditor::SoundEditor(const ui::DialogContext &context)
@@ -49,22 +43,22 @@ SoundEditor::SoundEditor(const ui::DialogContext &context)
     setObjectName(u"Form6"_s);
     setWindowTitle(u"Sound Editor"_s);
 
-    auto *folderLabel = named(new QLabel(u"Ordnername für die Sounds"_s, this), u"Label2"_s);
-    m_folder = named(new QLineEdit(this), u"Text1"_s);
-    auto *countLabel = named(new QLabel(u"Anzahl der Sounds"_s, this), u"Label1"_s);
-    m_count = named(new QLineEdit(this), u"Text2"_s);
-    m_fileLabel = named(new QLabel(fileLabelCaption(1), this), u"Label3"_s);
-    m_fileName = named(new QLineEdit(this), u"Text3"_s);
-    auto *extension = named(new QLineEdit(u".ogg"_s, this), u"Text4"_s);
-    m_add = named(new QPushButton(u"Hinzufügen"_s, this), u"Command1"_s);
-    auto *resetButton = named(new QPushButton(u"Reset"_s, this), u"Command2"_s);
-    auto *saveButton = named(new QPushButton(u"Erstelle Script Datei"_s, this), u"Command3"_s);
+    auto *folderLabel = ui::named(new QLabel(u"Ordnername für die Sounds"_s, this), u"Label2"_s);
+    m_folder = ui::named(new QLineEdit(this), u"Text1"_s);
+    auto *countLabel = ui::named(new QLabel(u"Anzahl der Sounds"_s, this), u"Label1"_s);
+    m_count = ui::named(new QLineEdit(this), u"Text2"_s);
+    m_fileLabel = ui::named(new QLabel(fileLabelCaption(1), this), u"Label3"_s);
+    m_fileName = ui::named(new QLineEdit(this), u"Text3"_s);
+    auto *extension = ui::named(new QLineEdit(u".ogg"_s, this), u"Text4"_s);
+    m_add = ui::named(new QPushButton(u"Hinzufügen"_s, this), u"Command1"_s);
+    auto *resetButton = ui::named(new QPushButton(u"Reset"_s, this), u"Command2"_s);
+    auto *saveButton = ui::named(new QPushButton(u"Erstelle Script Datei"_s, this), u"Command3"_s);
     auto *transferButton =
-        named(new QPushButton(u"Schließen und Script übertragen"_s, this), u"Command4"_s);
-    auto *closeButton = named(new QPushButton(u"Schließen"_s, this), u"Command5"_s);
+        ui::named(new QPushButton(u"Schließen und Script übertragen"_s, this), u"Command4"_s);
+    auto *closeButton = ui::named(new QPushButton(u"Schließen"_s, this), u"Command5"_s);
     m_result = ui::ExactTextEdit::forScript(u"Text5"_s);
     QGroupBox *frame = ui::resultFrame(*m_result);
-    m_bar = named(new QProgressBar(this), u"ProgressBar1"_s);
+    m_bar = ui::named(new QProgressBar(this), u"ProgressBar1"_s);
 
     // The extension is only shown: it is appended to every file name whatever the box says.
     ui::setLocked(*extension, true);

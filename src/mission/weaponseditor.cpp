@@ -24,12 +24,6 @@ using namespace Qt::StringLiterals;
 namespace mission {
 namespace {
 
-template <typename T> T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 // The text of the selected entry; empty when nothing is selected.
 QString selectedName(const QListWidget &list)
 {
@@ -45,29 +39,31 @@ WeaponsEditor::WeaponsEditor(const ui::DialogContext &context)
     setObjectName(u"Form8"_s);
     setWindowTitle(u"Waffen und Munitions Editor"_s);
 
-    m_addOn = named(new QCheckBox(u"Resistance AddOn"_s, this), u"Check1"_s);
+    m_addOn = ui::named(new QCheckBox(u"Resistance AddOn"_s, this), u"Check1"_s);
     m_addOn->setChecked(true); // before the connection: the default runs no refill
 
-    auto *weaponFrame = named(new QGroupBox(u"Waffen"_s, this), u"Frame2"_s);
-    m_weapons = named(new QListWidget(weaponFrame), u"List1"_s);
-    auto *weaponLabel = named(new QLabel(u"Anzahl"_s, weaponFrame), u"Label1"_s);
-    m_weaponCount = named(new QLineEdit(weaponFrame), u"Text2"_s);
-    auto *addWeaponButton = named(new QPushButton(u"Hinzufügen ->"_s, weaponFrame), u"Command1"_s);
+    auto *weaponFrame = ui::named(new QGroupBox(u"Waffen"_s, this), u"Frame2"_s);
+    m_weapons = ui::named(new QListWidget(weaponFrame), u"List1"_s);
+    auto *weaponLabel = ui::named(new QLabel(u"Anzahl"_s, weaponFrame), u"Label1"_s);
+    m_weaponCount = ui::named(new QLineEdit(weaponFrame), u"Text2"_s);
+    auto *addWeaponButton =
+        ui::named(new QPushButton(u"Hinzufügen ->"_s, weaponFrame), u"Command1"_s);
 
-    auto *magazineFrame = named(new QGroupBox(u"Munition"_s, this), u"Frame3"_s);
-    m_magazines = named(new QListWidget(magazineFrame), u"List2"_s);
-    auto *magazineLabel = named(new QLabel(u"Anzahl"_s, magazineFrame), u"Label2"_s);
-    m_magazineCount = named(new QLineEdit(magazineFrame), u"Text3"_s);
+    auto *magazineFrame = ui::named(new QGroupBox(u"Munition"_s, this), u"Frame3"_s);
+    m_magazines = ui::named(new QListWidget(magazineFrame), u"List2"_s);
+    auto *magazineLabel = ui::named(new QLabel(u"Anzahl"_s, magazineFrame), u"Label2"_s);
+    m_magazineCount = ui::named(new QLineEdit(magazineFrame), u"Text3"_s);
     auto *addMagazineButton =
-        named(new QPushButton(u"Hinzufügen ->"_s, magazineFrame), u"Command3"_s);
+        ui::named(new QPushButton(u"Hinzufügen ->"_s, magazineFrame), u"Command3"_s);
 
-    m_result = named(new ui::ExactTextEdit, u"Text1"_s);
+    m_result = ui::named(new ui::ExactTextEdit, u"Text1"_s);
     QGroupBox *resultFrame = ui::resultFrame(*m_result);
-    m_generate = named(new QPushButton(u"Generieren"_s, this), u"Command2"_s);
-    m_save = named(new QPushButton(u"Erstelle Script Datei"_s, this), u"Command4"_s);
-    m_transfer = named(new QPushButton(u"Schließen und Script übertragen"_s, this), u"Command5"_s);
-    auto *closeButton = named(new QPushButton(u"Schließen"_s, this), u"Command6"_s);
-    auto *resetButton = named(new QPushButton(u"Reset"_s, this), u"Command7"_s);
+    m_generate = ui::named(new QPushButton(u"Generieren"_s, this), u"Command2"_s);
+    m_save = ui::named(new QPushButton(u"Erstelle Script Datei"_s, this), u"Command4"_s);
+    m_transfer =
+        ui::named(new QPushButton(u"Schließen und Script übertragen"_s, this), u"Command5"_s);
+    auto *closeButton = ui::named(new QPushButton(u"Schließen"_s, this), u"Command6"_s);
+    auto *resetButton = ui::named(new QPushButton(u"Reset"_s, this), u"Command7"_s);
 
     m_result->setFont(ui::scriptFont());
     m_result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -3,6 +3,7 @@
 #include "artillery.h"
 #include "core/textfile.h"
 #include "ui/host.h"
+#include "ui/look.h"
 #include "ui/programfolder.h"
 
 #include <QComboBox>
@@ -50,12 +51,6 @@ void addField(QVBoxLayout *column, const QString &labelName, const QString &capt
     column->addWidget(field);
 }
 
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 } // namespace
 
 ArtilleryDialog::ArtilleryDialog(ui::Host &host) : m_host(host)
@@ -91,9 +86,9 @@ ArtilleryDialog::ArtilleryDialog(ui::Host &host) : m_host(host)
     frames->addWidget(markerFrame, 1);
     frames->addWidget(barrageFrame, 1);
 
-    auto *generate = makeButton(u"Command2"_s, u"Erstelle Script Dateien"_s, this);
-    auto *close = makeButton(u"Command3"_s, u"Schließen"_s, this);
-    auto *info = makeButton(u"Command1"_s, u"Info"_s, this);
+    auto *generate = ui::named(new QPushButton(u"Erstelle Script Dateien"_s, this), u"Command2"_s);
+    auto *close = ui::named(new QPushButton(u"Schließen"_s, this), u"Command3"_s);
+    auto *info = ui::named(new QPushButton(u"Info"_s, this), u"Command1"_s);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(generate);
     buttons->addWidget(close);

@@ -15,60 +15,41 @@ using namespace Qt::StringLiterals;
 
 namespace tools {
 
-namespace {
-QLabel *makeLabel(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QLineEdit *makeBox(const QString &name, QWidget *parent)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-} // namespace
+namespace {} // namespace
 
 BombDropCalculator::BombDropCalculator(ui::Host &host) : m_host(host)
 {
     setObjectName(u"Form2"_s);
     setWindowTitle(u"Bomb Drop Position Rechner"_s);
 
-    m_speed = makeBox(u"Text1"_s, this);
-    m_height = makeBox(u"Text2"_s, this);
-    m_distance = makeBox(u"Text3"_s, this);
-    m_fallTime = makeBox(u"Text4"_s, this);
+    m_speed = ui::named(new QLineEdit(this), u"Text1"_s);
+    m_height = ui::named(new QLineEdit(this), u"Text2"_s);
+    m_distance = ui::named(new QLineEdit(this), u"Text3"_s);
+    m_fallTime = ui::named(new QLineEdit(this), u"Text4"_s);
     for (QLineEdit *result : {m_distance, m_fallTime})
         ui::setLocked(*result, true);
 
     // Inputs on the left with their units beside them, results on the right.
     auto *grid = new QGridLayout;
-    grid->addWidget(makeLabel(u"Label1"_s, u"Geschwindigkeit"_s, this), 0, 0, 1, 2);
+    grid->addWidget(ui::named(new QLabel(u"Geschwindigkeit"_s, this), u"Label1"_s), 0, 0, 1, 2);
     grid->addWidget(m_speed, 1, 0);
-    grid->addWidget(makeLabel(u"Label7"_s, u"km/h"_s, this), 1, 1);
-    grid->addWidget(makeLabel(u"Label2"_s, u"Flughöhe"_s, this), 2, 0, 1, 2);
+    grid->addWidget(ui::named(new QLabel(u"km/h"_s, this), u"Label7"_s), 1, 1);
+    grid->addWidget(ui::named(new QLabel(u"Flughöhe"_s, this), u"Label2"_s), 2, 0, 1, 2);
     grid->addWidget(m_height, 3, 0);
-    grid->addWidget(makeLabel(u"Label8"_s, u"m"_s, this), 3, 1);
-    grid->addWidget(makeLabel(u"Label3"_s, u"Zurückgelegte Strecke in Meter"_s, this), 0, 3);
+    grid->addWidget(ui::named(new QLabel(u"m"_s, this), u"Label8"_s), 3, 1);
+    grid->addWidget(ui::named(new QLabel(u"Zurückgelegte Strecke in Meter"_s, this), u"Label3"_s),
+                    0, 3);
     grid->addWidget(m_distance, 1, 3);
-    grid->addWidget(makeLabel(u"Label5"_s, u"Zeit bis zum Einschlag in Sekunden"_s, this), 2, 3);
+    grid->addWidget(
+        ui::named(new QLabel(u"Zeit bis zum Einschlag in Sekunden"_s, this), u"Label5"_s), 2, 3);
     grid->addWidget(m_fallTime, 3, 3);
     grid->setColumnMinimumWidth(2, 16);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(3, 1);
 
-    auto *compute = makeButton(u"Command1"_s, u"Berechnen"_s, this);
-    auto *close = makeButton(u"Command2"_s, u"Schließen"_s, this);
-    auto *info = makeButton(u"Command3"_s, u"Info"_s, this);
+    auto *compute = ui::named(new QPushButton(u"Berechnen"_s, this), u"Command1"_s);
+    auto *close = ui::named(new QPushButton(u"Schließen"_s, this), u"Command2"_s);
+    auto *info = ui::named(new QPushButton(u"Info"_s, this), u"Command3"_s);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(compute);
     buttons->addWidget(close);

@@ -1,9 +1,18 @@
 #pragma once
 
+#include <QString>
+
 class QFont;
 class QWidget;
 
 namespace ui {
+
+// A new control with its name: the name tests and screen readers find it by.
+template <typename Widget> Widget *named(Widget *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
 
 // The locked look: a read-only box on the button-face grey. The open look: an editable
 // box on the window background. Works on line edits and plain text edits.
