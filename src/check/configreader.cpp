@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -17,18 +18,18 @@ bool isNameChar(QChar c)
     return c.isLetterOrNumber() || c == u'_';
 }
 
-ConfigEntry makeEntry(ConfigEntry::Kind kind, const QString &name, const TextPosition &start)
+ConfigEntry makeEntry(ConfigEntry::Kind kind, QStringView name, const TextPosition &start)
 {
     ConfigEntry entry;
     entry.kind = kind;
     entry.name = name;
-    entry.start = start;
+    entry.start = start.offset;
     return entry;
 }
 
 QString errorInName(const ConfigEntry &entry)
 {
-    return shown(entry.kind == ConfigEntry::Kind::Array ? entry.name + u"[]"_s : entry.name);
+    return shown(entry.name) + (entry.kind == ConfigEntry::Kind::Array ? u"[]"_s : QString());
 }
 
 // Where the reader stands; copied to look ahead and to step back.
@@ -45,7 +46,13 @@ enum class Stop { Semicolon, LineEnd, Open, Close, End };
 class Reader
 {
 public:
-    explicit Reader(const QString &text) : m_text(text), m_size(text.size()) {}
+    explicit Reader(const QString &text) : m_text(text), m_size(text.size())
+    {
+        m_document.text = text; // shares the characters the views below point into
+        m_document.entries.reserve(m_size / 24);
+        m_document.lineStarts.reserve(m_size / 32 + 1);
+        m_document.lineStarts.append(0);
+    }
     ConfigDocument read();
 
 private:
@@ -58,6 +65,7 @@ private:
         int depth = 0; // lists: 0 for the member's own list, one more per nested list
         bool expectItem = true;
         TextPosition open;
+        int lastChild = -1; // bodies: the member read last, to link the next one to
     };
 
     bool has(qsizetype ahead = 0) const { return m_at.pos + ahead < m_size; }
@@ -78,6 +86,7 @@ private:
         m_at.pos += lineEndLength(m_text, m_at.pos);
         ++m_at.line;
         m_at.lineStart = m_at.pos;
+        m_document.lineStarts.append(m_at.pos);
     }
     void report(const TextPosition &at, Severity severity, const QString &message)
     {
@@ -99,13 +108,18 @@ private:
     bool atLineStart() const;
     void skipBlank();
     void skipSameLine();
-    QString readName();
-    QString readQuoted(bool &closed);
-    qsizetype readUnquoted(bool inList, QString &text);
+    QStringView readName();
+    QStringView readQuoted(bool &closed);
+    QStringView readUnquoted(bool inList);
     QString excerpt() const;
     Stop skipStatement();
 
     int addEntry(ConfigEntry entry);
+    void addItem(int entry, const ConfigItem &item)
+    {
+        m_document.items.append(item);
+        ++m_document.entries[entry].itemCount;
+    }
     void openBody(ConfigEntry entry);
     void openList(int entry);
     void bodyStep();
@@ -113,7 +127,7 @@ private:
     void classHeader(const TextPosition &start);
     void recoverHeader(ConfigEntry entry);
     void recoverStatement();
-    void member(const QString &name, const TextPosition &start);
+    void member(QStringView name, const TextPosition &start);
     void readValue(int entry);
     void finishValue(int entry, qsizetype valueEnd);
     void listStep();
@@ -129,7 +143,7 @@ private:
 
 ConfigDocument Reader::read()
 {
-    m_stack.append({Frame::Kind::Body, -1, 0, true, {}});
+    m_stack.append({Frame::Kind::Body, -1, 0, true, {}, -1});
     for (;;) {
         skipBlank();
         if (!has())
@@ -247,45 +261,37 @@ void Reader::skipSameLine()
     }
 }
 
-QString Reader::readName()
+QStringView Reader::readName()
 {
     const qsizetype from = m_at.pos;
     while (has() && isNameChar(current()))
         ++m_at.pos;
-    return m_text.mid(from, m_at.pos - from);
+    return QStringView(m_text).mid(from, m_at.pos - from);
 }
 
-QString Reader::readQuoted(bool &closed)
+// A string up to its closing quote, or up to the line end when it has none.
+QStringView Reader::readQuoted(bool &closed)
 {
     const TextPosition open = here();
     ++m_at.pos;
-    QString text;
-    qsizetype from = m_at.pos;
     for (;;) {
         if (atLineEnd()) {
-            text += QStringView(m_text).mid(from, m_at.pos - from);
             error(open, has() ? u"Zeichenkette wird in ihrer Zeile nicht geschlossen"_s
                               : u"Zeichenkette wird bis zum Dateiende nicht geschlossen"_s);
             closed = false;
-            return text;
+            break;
         }
-        if (current() == u'"') {
-            text += QStringView(m_text).mid(from, m_at.pos - from);
-            if (!is(u'"', 1)) {
-                ++m_at.pos;
-                closed = true;
-                return text;
-            }
-            text += u'"';
-            m_at.pos += 2;
-            from = m_at.pos;
-            continue;
+        if (current() == u'"' && !is(u'"', 1)) {
+            ++m_at.pos;
+            closed = true;
+            break;
         }
-        ++m_at.pos;
+        m_at.pos += current() == u'"' ? 2 : 1;
     }
+    return QStringView(m_text).mid(open.offset, m_at.pos - open.offset);
 }
 
-qsizetype Reader::readUnquoted(bool inList, QString &text)
+QStringView Reader::readUnquoted(bool inList)
 {
     const qsizetype from = m_at.pos;
     while (has()) {
@@ -298,8 +304,7 @@ qsizetype Reader::readUnquoted(bool inList, QString &text)
     qsizetype to = m_at.pos;
     while (to > from && isBlank(m_text[to - 1]))
         --to;
-    text = m_text.mid(from, to - from);
-    return to;
+    return QStringView(m_text).mid(from, to - from);
 }
 
 QString Reader::excerpt() const
@@ -341,14 +346,20 @@ Stop Reader::skipStatement()
 
 int Reader::addEntry(ConfigEntry entry)
 {
-    entry.parent = m_stack.last().entry;
+    Frame &body = m_stack.last();
+    entry.parent = body.entry;
     if (entry.end == 0)
         entry.end = m_at.pos;
     const int index = int(m_document.entries.size());
     if (entry.parent < 0)
         m_document.topLevel.append(index);
-    else
-        m_document.entries[entry.parent].children.append(index);
+    if (entry.kind == ConfigEntry::Kind::Class && !entry.base().isEmpty())
+        m_document.derived.append(index);
+    if (body.lastChild >= 0)
+        m_document.entries[body.lastChild].nextSibling = index;
+    else if (entry.parent >= 0)
+        m_document.entries[entry.parent].firstChild = index;
+    body.lastChild = index;
     m_document.entries.append(std::move(entry));
     return index;
 }
@@ -357,13 +368,14 @@ void Reader::openBody(ConfigEntry entry)
 {
     const TextPosition open = here();
     const int index = addEntry(std::move(entry));
-    m_stack.append({Frame::Kind::Body, index, 0, true, open});
+    m_stack.append({Frame::Kind::Body, index, 0, true, open, -1});
     ++m_at.pos;
 }
 
 void Reader::openList(int entry)
 {
-    m_stack.append({Frame::Kind::List, entry, 0, true, here()});
+    m_document.entries[entry].firstItem = int(m_document.items.size());
+    m_stack.append({Frame::Kind::List, entry, 0, true, here(), -1});
     ++m_at.pos;
 }
 
@@ -379,7 +391,7 @@ void Reader::bodyStep()
         error(start, u"\"{\" ohne Klasse davor"_s);
         openBody(makeEntry(ConfigEntry::Kind::Class, {}, start));
     } else if (isNameChar(c)) {
-        const QString word = readName();
+        const QStringView word = readName();
         if (word.compare(u"class"_s, Qt::CaseInsensitive) == 0)
             classHeader(start);
         else
@@ -428,10 +440,10 @@ void Reader::classHeader(const TextPosition &start)
     if (is(u':')) {
         ++m_at.pos;
         skipBlank();
-        entry.basePosition = here();
-        entry.base = readName();
-        if (entry.base.isEmpty()) {
-            error(entry.basePosition,
+        const TextPosition basePosition = here();
+        entry.value = readName();
+        if (entry.value.isEmpty()) {
+            error(basePosition,
                   u"Nach \"class %1 :\" fehlt die Basisklasse"_s.arg(shown(entry.name)));
             recoverHeader(std::move(entry));
             return;
@@ -473,7 +485,7 @@ void Reader::recoverStatement()
         openBody(makeEntry(ConfigEntry::Kind::Class, {}, here()));
 }
 
-void Reader::member(const QString &name, const TextPosition &start)
+void Reader::member(QStringView name, const TextPosition &start)
 {
     skipSpaces();
     bool list = false;
@@ -541,19 +553,14 @@ void Reader::readValue(int entry)
         m_document.entries[entry].end = m_at.pos;
         return;
     }
-    qsizetype valueEnd = 0;
-    if (is(u'"')) {
-        bool closed = false;
-        m_document.entries[entry].value = readQuoted(closed);
-        if (!closed) {
-            m_document.entries[entry].end = m_at.pos;
-            return;
-        }
-        valueEnd = m_at.pos;
-    } else {
-        valueEnd = readUnquoted(false, m_document.entries[entry].value);
+    bool closed = true;
+    const QStringView value = is(u'"') ? readQuoted(closed) : readUnquoted(false);
+    m_document.entries[entry].value = value;
+    if (!closed) {
+        m_document.entries[entry].end = m_at.pos;
+        return;
     }
-    finishValue(entry, valueEnd);
+    finishValue(entry, value.data() - m_text.constData() + value.size());
 }
 
 void Reader::finishValue(int entry, qsizetype valueEnd)
@@ -584,15 +591,14 @@ void Reader::listStep()
     if (c == u'}') {
         ++m_at.pos;
         const Frame frame = m_stack.takeLast();
-        const auto written = [&] {
-            return m_text.mid(frame.open.offset, m_at.pos - frame.open.offset);
-        };
+        const QStringView written =
+            QStringView(m_text).mid(frame.open.offset, m_at.pos - frame.open.offset);
         if (depth == 1)
-            m_document.entries[entry].items.last().text = written();
+            m_document.items.last().text = written;
         if (depth > 0)
             return;
         if (m_document.entries[entry].kind == ConfigEntry::Kind::Value)
-            m_document.entries[entry].value = written();
+            m_document.entries[entry].value = written;
         finishValue(entry, m_at.pos);
         return;
     }
@@ -618,20 +624,15 @@ void Reader::listStep()
     m_stack.last().expectItem = false;
     if (c == u'{') {
         if (depth == 0)
-            m_document.entries[entry].items.append({at, {}, true});
-        m_stack.append({Frame::Kind::List, entry, depth + 1, true, at});
+            addItem(entry, {{}, true});
+        m_stack.append({Frame::Kind::List, entry, depth + 1, true, at, -1});
         ++m_at.pos;
         return;
     }
-    QString text;
-    if (c == u'"') {
-        bool closed = false;
-        text = readQuoted(closed);
-    } else {
-        readUnquoted(true, text);
-    }
+    bool closed = true;
+    const QStringView text = c == u'"' ? readQuoted(closed) : readUnquoted(true);
     if (depth == 0)
-        m_document.entries[entry].items.append({at, text, false});
+        addItem(entry, {text, false});
 }
 
 void Reader::reportUnclosed()
@@ -643,144 +644,221 @@ void Reader::reportUnclosed()
         entry.end = m_size;
         if (frame.kind == Frame::Kind::List) {
             if (frame.depth == 0)
-                error(entry.start, u"Liste \"%1\" wird nicht geschlossen: es fehlt \"}\""_s.arg(
-                                       errorInName(entry)));
+                error(m_document.position(entry.start),
+                      u"Liste \"%1\" wird nicht geschlossen: es fehlt \"}\""_s.arg(
+                          errorInName(entry)));
         } else if (entry.name.isEmpty()) {
             error(frame.open, u"\"{\" wird nicht geschlossen"_s);
         } else {
-            error(entry.start, u"Klasse \"%1\" wird nicht geschlossen: es fehlt \"};\""_s.arg(
-                                   shown(entry.name)));
+            error(
+                m_document.position(entry.start),
+                u"Klasse \"%1\" wird nicht geschlossen: es fehlt \"};\""_s.arg(shown(entry.name)));
         }
     }
 }
 
 // --- What the members say -------------------------------------------------------------------
 
-using Entries = QList<ConfigEntry>;
-
 bool named(const ConfigEntry &entry, QStringView name)
 {
-    return entry.name.compare(name, Qt::CaseInsensitive) == 0;
+    return sameName(entry.name, name);
 }
 
-// Two members of one class with the same name stop the game at start.
-void duplicates(const Entries &entries, const QList<int> &members, QList<Diagnostic> &out)
+class MemberCheck
 {
-    QHash<QString, int> seen;
-    for (const int index : members) {
-        const ConfigEntry &entry = entries[index];
-        if (entry.kind == ConfigEntry::Kind::Declaration || entry.name.isEmpty())
-            continue;
-        const QString key = entry.name.toLower();
-        const auto it = seen.constFind(key);
-        if (it == seen.cend()) {
-            seen.insert(key, index);
-            continue;
-        }
-        const ConfigEntry &first = entries[*it];
-        const QString where = entry.parent < 0
-                                  ? u"außerhalb jeder Klasse"_s
-                                  : u"in Klasse \"%1\""_s.arg(shown(entries[entry.parent].name));
-        out.append({entry.start.line, entry.start.column, Severity::Error,
-                    u"\"%1\" ist %2 schon in Zeile %3 definiert"_s.arg(
-                        shown(entry.name), where, QString::number(first.start.line))});
+public:
+    MemberCheck(const ConfigDocument &document, QList<Diagnostic> &out)
+        : m_document(document), m_entries(document.entries), m_out(out)
+    {}
+    void run();
+
+private:
+    void add(qsizetype offset, Severity severity, const QString &message)
+    {
+        const TextPosition at = m_document.position(offset);
+        m_out.append({at.line, at.column, severity, message});
     }
-}
+    void duplicates(int first);
+    void duplicate(const ConfigEntry &entry, const ConfigEntry &first);
+    void soundList(const ConfigEntry &block);
+    void stockCounts(const ConfigEntry &block);
 
-// A base class must be defined before, in the same class or an enclosing one. Walks the
-// entries in text order with the classes visible at each point, counted by name.
-void bases(const Entries &entries, QList<Diagnostic> &out)
+    const ConfigDocument &m_document;
+    const QList<ConfigEntry> &m_entries;
+    QList<Diagnostic> &m_out;
+};
+
+// One pass over the entries, in text order: a file of megabytes is read from memory once.
+void MemberCheck::run()
 {
-    QHash<QString, int> visible;
+    duplicates(m_document.topLevel.value(0, -1));
+    // A base class must be defined before, in the same class or an enclosing one. The classes
+    // visible at each point are counted by name; only names some class derives from are
+    // counted, which keeps the table small in a file of many classes.
+    QSet<Caseless> baseNames;
+    for (const int index : m_document.derived)
+        baseNames.insert(Caseless(m_entries[index].base()));
+    QHash<Caseless, int> visible;
+    QList<Caseless> defined; // the counted classes of the open scopes, innermost last
     struct Scope
     {
         int entry;
-        QStringList names;
+        qsizetype firstDefined;
     };
-    QList<Scope> scopes{{-1, {}}};
-    for (int i = 0; i < entries.size(); ++i) {
-        const ConfigEntry &entry = entries[i];
+    QList<Scope> scopes{{-1, 0}};
+    for (int i = 0; i < m_entries.size(); ++i) {
+        const ConfigEntry &entry = m_entries[i];
         while (scopes.size() > 1 && scopes.last().entry != entry.parent) {
-            for (const QString &name : std::as_const(scopes.last().names)) {
-                if (--visible[name] == 0)
-                    visible.remove(name);
+            for (qsizetype k = scopes.last().firstDefined; k < defined.size(); ++k) {
+                const auto it = visible.find(defined[k]);
+                if (--*it == 0)
+                    visible.erase(it);
             }
+            defined.erase(defined.begin() + scopes.last().firstDefined, defined.end());
             scopes.removeLast();
         }
-        if (entry.kind == ConfigEntry::Kind::Class && !entry.base.isEmpty() &&
-            !visible.contains(entry.base.toLower()))
-            out.append({entry.basePosition.line, entry.basePosition.column, Severity::Error,
-                        u"Basisklasse \"%1\" von \"%2\" ist vorher nicht definiert"_s.arg(
-                            shown(entry.base), shown(entry.name))});
-        const bool isClass =
-            entry.kind == ConfigEntry::Kind::Class || entry.kind == ConfigEntry::Kind::Declaration;
-        if (isClass && !entry.name.isEmpty()) {
-            const QString name = entry.name.toLower();
-            if (!scopes.last().names.contains(name)) {
+        if (entry.kind == ConfigEntry::Kind::Array && named(entry, u"sound") && entry.itemCount < 3)
+            add(entry.start, Severity::Warning,
+                u"\"%1[]\" hat %2 Einträge, das Spiel erwartet drei: Datei, Lautstärke und "
+                u"Tonhöhe"_s.arg(shown(entry.name), QString::number(entry.itemCount)));
+        if (entry.kind == ConfigEntry::Kind::Value || entry.kind == ConfigEntry::Kind::Array)
+            continue;
+        if (!entry.base().isEmpty() && entry.kind == ConfigEntry::Kind::Class &&
+            !visible.contains(Caseless(entry.base())))
+            add(entry.value.data() - m_document.text.data(), Severity::Error,
+                u"Basisklasse \"%1\" von \"%2\" ist vorher nicht definiert"_s.arg(
+                    shown(entry.base()), shown(entry.name)));
+        if (!baseNames.isEmpty() && !entry.name.isEmpty()) {
+            const Caseless name(entry.name);
+            if (baseNames.contains(name)) {
+                defined.append(name);
                 ++visible[name];
-                scopes.last().names.append(name);
             }
         }
-        if (entry.kind == ConfigEntry::Kind::Class)
-            scopes.append(Scope{i, {}});
+        if (entry.kind == ConfigEntry::Kind::Class) {
+            duplicates(entry.firstChild);
+            scopes.append(Scope{i, defined.size()});
+        }
+    }
+    for (const int index : m_document.topLevel) {
+        const ConfigEntry &block = m_entries[index];
+        if (block.kind != ConfigEntry::Kind::Class)
+            continue;
+        if (named(block, u"CfgSounds"))
+            soundList(block);
+        else if (named(block, u"Weapons") || named(block, u"Magazines"))
+            stockCounts(block);
     }
 }
 
+// Two members of one class with the same name stop the game at start. Most classes have a
+// handful of members: those are compared pairwise, without building a table.
+void MemberCheck::duplicates(int first)
+{
+    QVarLengthArray<int, 16> members;
+    for (int i = first; i >= 0; i = m_entries[i].nextSibling) {
+        const ConfigEntry &entry = m_entries[i];
+        if (entry.kind != ConfigEntry::Kind::Declaration && !entry.name.isEmpty())
+            members.append(i);
+    }
+    if (members.size() <= 16) {
+        for (qsizetype a = 1; a < members.size(); ++a) {
+            const ConfigEntry &entry = m_entries[members[a]];
+            for (qsizetype b = 0; b < a; ++b) {
+                if (named(m_entries[members[b]], entry.name)) {
+                    duplicate(entry, m_entries[members[b]]);
+                    break;
+                }
+            }
+        }
+        return;
+    }
+    QHash<Caseless, int> seen;
+    seen.reserve(members.size());
+    for (const int index : members) {
+        const Caseless name(m_entries[index].name);
+        const auto found = seen.constFind(name);
+        if (found == seen.cend())
+            seen.insert(name, index);
+        else
+            duplicate(m_entries[index], m_entries[*found]);
+    }
+}
+
+void MemberCheck::duplicate(const ConfigEntry &entry, const ConfigEntry &first)
+{
+    const QString where = entry.parent < 0
+                              ? u"außerhalb jeder Klasse"_s
+                              : u"in Klasse \"%1\""_s.arg(shown(m_entries[entry.parent].name));
+    add(entry.start, Severity::Error,
+        u"\"%1\" ist %2 schon in Zeile %3 definiert"_s.arg(
+            shown(entry.name), where, QString::number(m_document.position(first.start).line)));
+}
+
 // The list of sounds in CfgSounds and its classes must name the same sounds.
-void soundList(const Entries &entries, const ConfigEntry &block, QList<Diagnostic> &out)
+void MemberCheck::soundList(const ConfigEntry &block)
 {
     QList<const ConfigEntry *> lists;
-    QSet<QString> classes;
-    for (const int index : block.children) {
-        const ConfigEntry &member = entries[index];
+    QSet<Caseless> classes;
+    for (int i = block.firstChild; i >= 0; i = m_entries[i].nextSibling) {
+        const ConfigEntry &member = m_entries[i];
         if (member.kind == ConfigEntry::Kind::Array &&
             (named(member, u"sounds") || named(member, u"tracks")))
             lists.append(&member);
-        else if (member.kind != ConfigEntry::Kind::Value && !member.name.isEmpty())
-            classes.insert(member.name.toLower());
+        else if (member.isClass() && !member.name.isEmpty())
+            classes.insert(Caseless(member.name));
     }
     if (lists.isEmpty())
         return;
-    QSet<QString> listed;
+    QStringList names; // keeps the texts the set below looks at
+    QSet<Caseless> listed;
     for (const ConfigEntry *list : std::as_const(lists)) {
-        for (const ConfigItem &item : list->items) {
-            const QString name = item.text.trimmed();
-            if (item.nested || name.isEmpty())
+        for (qsizetype k = 0; k < list->itemCount; ++k) {
+            const ConfigItem &item = m_document.items[list->firstItem + k];
+            names.append(plainText(item.text).trimmed());
+            if (item.nested || names.last().isEmpty())
                 continue;
-            listed.insert(name.toLower());
-            if (!classes.contains(name.toLower()))
-                out.append({list->start.line, list->start.column, Severity::Warning,
-                            u"\"%1\" steht in \"%2[]\", ist aber keine Klasse in \"%3\""_s.arg(
-                                shown(name), shown(list->name), shown(block.name))});
+            listed.insert(Caseless(names.last()));
+            if (!classes.contains(Caseless(names.last())))
+                add(list->start, Severity::Warning,
+                    u"\"%1\" steht in \"%2[]\", ist aber keine Klasse in \"%3\""_s.arg(
+                        shown(names.last()), shown(list->name), shown(block.name)));
         }
     }
-    for (const int index : block.children) {
-        const ConfigEntry &member = entries[index];
-        if (member.kind != ConfigEntry::Kind::Value && member.kind != ConfigEntry::Kind::Array &&
-            !member.name.isEmpty() && !listed.contains(member.name.toLower()))
-            out.append({member.start.line, member.start.column, Severity::Warning,
-                        u"Klasse \"%1\" fehlt in \"%2[]\""_s.arg(shown(member.name),
-                                                                 shown(lists.first()->name))});
+    for (int i = block.firstChild; i >= 0; i = m_entries[i].nextSibling) {
+        const ConfigEntry &member = m_entries[i];
+        if (member.isClass() && !member.name.isEmpty() && !listed.contains(Caseless(member.name)))
+            add(member.start, Severity::Warning,
+                u"Klasse \"%1\" fehlt in \"%2[]\""_s.arg(shown(member.name),
+                                                         shown(lists.first()->name)));
     }
 }
 
 // Each class of the stock blocks says how many of it the player gets.
-void stockCounts(const Entries &entries, const ConfigEntry &block, QList<Diagnostic> &out)
+void MemberCheck::stockCounts(const ConfigEntry &block)
 {
-    for (const int index : block.children) {
-        const ConfigEntry &stock = entries[index];
-        for (const int memberIndex : stock.children) {
-            const ConfigEntry &member = entries[memberIndex];
+    for (int i = block.firstChild; i >= 0; i = m_entries[i].nextSibling) {
+        const ConfigEntry &stock = m_entries[i];
+        for (int k = stock.firstChild; k >= 0; k = m_entries[k].nextSibling) {
+            const ConfigEntry &member = m_entries[k];
             if (member.kind == ConfigEntry::Kind::Value && named(member, u"count") &&
-                member.value.trimmed().isEmpty())
-                out.append({member.start.line, member.start.column, Severity::Warning,
-                            u"\"%1\" von \"%2\" ist leer: es fehlt die Anzahl"_s.arg(
-                                shown(member.name), shown(stock.name))});
+                plainText(member.value).trimmed().isEmpty())
+                add(member.start, Severity::Warning,
+                    u"\"%1\" von \"%2\" ist leer: es fehlt die Anzahl"_s.arg(shown(member.name),
+                                                                             shown(stock.name)));
         }
     }
 }
 
 } // namespace
+
+QString plainText(QStringView written)
+{
+    if (!written.startsWith(u'"'))
+        return written.toString();
+    const bool closed = written.size() > 1 && written.endsWith(u'"');
+    return written.mid(1, written.size() - (closed ? 2 : 1)).toString().replace(u"\"\""_s, u"\""_s);
+}
 
 ConfigDocument readConfig(const QString &text)
 {
@@ -790,32 +868,33 @@ ConfigDocument readConfig(const QString &text)
 QList<Diagnostic> configDiagnostics(const ConfigDocument &document)
 {
     QList<Diagnostic> out = document.problems;
-    const Entries &entries = document.entries;
-    duplicates(entries, document.topLevel, out);
-    for (const ConfigEntry &entry : entries) {
-        if (entry.kind == ConfigEntry::Kind::Class)
-            duplicates(entries, entry.children, out);
-        if (entry.kind == ConfigEntry::Kind::Array && named(entry, u"sound") &&
-            entry.items.size() < 3)
-            out.append(
-                {entry.start.line, entry.start.column, Severity::Warning,
-                 u"\"%1[]\" hat %2 Einträge, das Spiel erwartet drei: Datei, Lautstärke "
-                 u"und Tonhöhe"_s.arg(shown(entry.name), QString::number(entry.items.size()))});
-    }
-    bases(entries, out);
-    for (const int index : document.topLevel) {
-        const ConfigEntry &block = entries[index];
-        if (block.kind != ConfigEntry::Kind::Class)
-            continue;
-        if (named(block, u"CfgSounds"))
-            soundList(entries, block, out);
-        else if (named(block, u"Weapons") || named(block, u"Magazines"))
-            stockCounts(entries, block, out);
-    }
+    MemberCheck(document, out).run();
     std::stable_sort(out.begin(), out.end(), [](const Diagnostic &a, const Diagnostic &b) {
         return a.line != b.line ? a.line < b.line : a.column < b.column;
     });
     return out;
+}
+
+TextPosition ConfigDocument::position(qsizetype offset) const
+{
+    const auto after = std::upper_bound(lineStarts.cbegin(), lineStarts.cend(), offset);
+    const qsizetype line = std::max<qsizetype>(1, after - lineStarts.cbegin());
+    const qsizetype lineStart = lineStarts.value(line - 1, 0);
+    return {offset, int(line), int(offset - lineStart + 1)};
+}
+
+QList<int> ConfigDocument::members(int entry) const
+{
+    QList<int> found;
+    for (int i = entry < 0 ? topLevel.value(0, -1) : entries[entry].firstChild; i >= 0;
+         i = entries[i].nextSibling)
+        found.append(i);
+    return found;
+}
+
+QList<ConfigItem> ConfigDocument::itemsOf(int entry) const
+{
+    return items.mid(entries[entry].firstItem, entries[entry].itemCount);
 }
 
 } // namespace check

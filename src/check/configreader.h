@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 // The one reader of description.ext texts: the checker takes the members and problems from it,
 // the merge the names and exact extents of the top-level classes. It keeps its own stack, so
@@ -18,46 +19,65 @@ struct TextPosition
     int column = 1;
 };
 
-// One item of a list: a string (without its quotes), an unquoted text, or a nested list
-// (written as it stands, braces included).
+// One item of a list as written: a string with its quotes, an unquoted text, or a nested
+// list with its braces.
 struct ConfigItem
 {
-    TextPosition position;
-    QString text;
+    QStringView text; // into ConfigDocument::text
     bool nested = false;
 };
 
+// Names, values and items are views into ConfigDocument::text, which keeps them alive, and
+// places are offsets into it (ConfigDocument::position gives line and column): a file of
+// several megabytes costs neither a copy of its every word nor much more memory than itself.
 struct ConfigEntry
 {
-    enum class Kind {
+    enum class Kind : quint8 {
         Class,       // class Name [: Base] { ... };
         Declaration, // class Name;
         Value,       // name = value;
         Array,       // name[] = { ... };
     };
     Kind kind = Kind::Value;
-    QString name;       // as written; empty for a class whose name could not be read
-    int parent = -1;    // index of the enclosing class in ConfigDocument::entries, -1 at the top
-    TextPosition start; // the keyword "class" or the member's name
+    bool closed = true;   // classes and lists: the closing brace was found
+    int parent = -1;      // index of the enclosing class in ConfigDocument::entries, -1 at the top
+    int firstChild = -1;  // Class: its first member
+    int nextSibling = -1; // the next member of the same class, or of the top level
+    qsizetype start = 0;  // the keyword "class" or the member's name
     // One past the last character that belongs to it: the ';' that ends it, else the closing
     // '}' or the value; the end of the text when it is never closed.
     qsizetype end = 0;
-    bool closed = true; // classes and lists: the closing brace was found
+    QStringView name; // as written; empty for a class whose name could not be read
+    // Value: as written, a string with its quotes (see plainText), a list given without []
+    // with its braces. Classes keep their base here, see base().
+    QStringView value;
+    int firstItem = 0; // Array (and a list given without []): its items in ConfigDocument::items
+    int itemCount = 0;
 
-    QString base;              // Class: the class after ':', if any
-    TextPosition basePosition; // Class: where the base name stands
-    QString value;             // Value: the text; a string without quotes, "" read as one "
-    QList<ConfigItem> items;   // Array (and a list given without []): the items in order
-    QList<int> children;       // Class: indices of its members in text order
+    bool isClass() const { return kind == Kind::Class || kind == Kind::Declaration; }
+    QStringView base() const { return isClass() ? value : QStringView(); } // after ':', if any
 };
 
 struct ConfigDocument
 {
-    QList<ConfigEntry> entries; // in the order they start in the text
-    QList<int> topLevel;        // indices of the members outside any class
+    QString text;                // the text read; everything below points into it
+    QList<ConfigEntry> entries;  // in the order they start in the text
+    QList<ConfigItem> items;     // the items of every list, list by list
+    QList<int> topLevel;         // indices of the members outside any class
+    QList<int> derived;          // indices of the classes that name a base
+    QList<qsizetype> lineStarts; // the offset each line starts at
     // What the reading itself found: syntax errors and warnings, in the order met.
     QList<Diagnostic> problems;
+
+    TextPosition position(qsizetype offset) const;
+    TextPosition position(QStringView part) const { return position(part.data() - text.data()); }
+    // Indices of the members of the class at `entry` (-1: the top level), in text order.
+    QList<int> members(int entry) const;
+    QList<ConfigItem> itemsOf(int entry) const;
 };
+
+// A value or item as the game reads it: a string without its quotes, "" as one quote.
+QString plainText(QStringView written);
 
 ConfigDocument readConfig(const QString &text);
 
@@ -66,3 +86,7 @@ ConfigDocument readConfig(const QString &text);
 QList<Diagnostic> configDiagnostics(const ConfigDocument &document);
 
 } // namespace check
+
+// Views and Qt containers move as bytes: a growing list of entries need not copy each one.
+Q_DECLARE_TYPEINFO(check::ConfigItem, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(check::ConfigEntry, Q_RELOCATABLE_TYPE);

@@ -101,13 +101,12 @@ MergeResult mergeDescription(const QString &existing, const QString &generated)
 
     const QString lineEnd = lineEndStyle(existing);
     const auto classText = [&](const ConfigEntry *entry) {
-        return withLineEnds(
-            QStringView(generated).mid(entry->start.offset, entry->end - entry->start.offset),
-            lineEnd);
+        return withLineEnds(QStringView(generated).mid(entry->start, entry->end - entry->start),
+                            lineEnd);
     };
-    QHash<QString, const ConfigEntry *> present;
+    QHash<Caseless, const ConfigEntry *> present;
     for (const ConfigEntry *entry : topLevelClasses(file))
-        present.insert(entry->name.toLower(), entry);
+        present.insert(Caseless{entry->name}, entry);
     struct Replacement
     {
         const ConfigEntry *old;
@@ -116,19 +115,19 @@ MergeResult mergeDescription(const QString &existing, const QString &generated)
     QList<Replacement> replaced;
     QList<const ConfigEntry *> missing;
     for (const ConfigEntry *entry : incoming) {
-        if (const ConfigEntry *old = present.value(entry->name.toLower()))
+        if (const ConfigEntry *old = present.value(Caseless{entry->name}))
             replaced.append(Replacement{old, entry});
         else
             missing.append(entry);
     }
     std::sort(replaced.begin(), replaced.end(), [](const Replacement &a, const Replacement &b) {
-        return a.old->start.offset < b.old->start.offset;
+        return a.old->start < b.old->start;
     });
 
     QString text;
     qsizetype from = 0;
     for (const Replacement &r : std::as_const(replaced)) {
-        text += QStringView(existing).mid(from, r.old->start.offset - from);
+        text += QStringView(existing).mid(from, r.old->start - from);
         text += classText(r.replacement);
         from = r.old->end;
     }

@@ -19,6 +19,12 @@ QList<LineSpan> splitLines(QStringView text)
     return lines;
 }
 
+Caseless::Caseless(QStringView name) : text(name), hash(14695981039346656037ULL)
+{
+    for (const QChar c : name)
+        hash = (hash ^ folded(c)) * 1099511628211ULL;
+}
+
 QString shown(QStringView name)
 {
     constexpr qsizetype kLongest = 60;

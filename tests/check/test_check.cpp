@@ -182,9 +182,10 @@ void TestCheck::diagnostics_data()
         << QStringList{};
     QTest::newRow("config: sound list against the classes of CfgSounds")
         << kConfig
-        << u"class CfgSounds {\n sounds[] = {a, \"x\"};\n class A { sound[] = {s,1,1}; };\n"
+        << u"class CfgSounds {\n sounds[] = {a, \"x\", o};\n o[] = {1};\n class A { sound[] = "
+           u"{s,1,1}; };\n"
            u" class c { sound[] = {s, 1}; };\n};\nclass CfgRadio { sounds[] = {q}; };"_s
-        << QStringList{u"2:2 W x"_s, u"4:2 W c"_s, u"4:12 W sound"_s};
+        << QStringList{u"2:2 W x"_s, u"2:2 W o"_s, u"5:2 W c"_s, u"5:12 W sound"_s};
     QTest::newRow("config: an empty count in the stock blocks")
         << kConfig << mission::stockBlocks(mission::stockEntry(u"AK74"_s, {}), {})
         << QStringList{u"6:3 W AK74"_s};
