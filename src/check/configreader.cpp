@@ -88,6 +88,12 @@ private:
         m_at.lineStart = m_at.pos;
         m_document.lineStarts.append(m_at.pos);
     }
+    // Back to where a look ahead started, forgetting the lines it passed.
+    void rewind(const Cursor &to)
+    {
+        m_at = to;
+        m_document.lineStarts.resize(to.line);
+    }
     void report(const TextPosition &at, Severity severity, const QString &message)
     {
         if (!m_quiet)
@@ -473,7 +479,7 @@ void Reader::recoverHeader(ConfigEntry entry)
         skipBlank();
         m_quiet = false;
         if (!is(u'{'))
-            m_at = line;
+            rewind(line);
     }
     if (is(u'{') && stop != Stop::Semicolon)
         openBody(std::move(entry));
@@ -529,7 +535,7 @@ void Reader::readValue(int entry)
             openList(entry);
             return;
         }
-        m_at = line;
+        rewind(line);
         m_document.entries[entry].end = m_at.pos;
         if (list)
             error(here(), needsList.arg(errorInName(m_document.entries[entry])));

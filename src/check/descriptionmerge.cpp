@@ -12,14 +12,14 @@ using namespace Qt::StringLiterals;
 namespace check {
 namespace {
 
-// The file's own line end is that of its first line; CR LF for a file of one line.
-QString lineEndStyle(QStringView text)
+// The first line end in [from, to), empty when there is none.
+QString firstLineEnd(QStringView text, qsizetype from, qsizetype to)
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (qsizetype i = from; i < to; ++i) {
         if (const qsizetype length = lineEndLength(text, i))
             return text.mid(i, length).toString();
     }
-    return u"\r\n"_s;
+    return {};
 }
 
 QString withLineEnds(QStringView text, const QString &lineEnd)
@@ -99,10 +99,8 @@ MergeResult mergeDescription(const QString &existing, const QString &generated)
     if (existing.isEmpty())
         return {true, withLineEnds(generated, u"\r\n"_s), 0, {}};
 
-    const QString lineEnd = lineEndStyle(existing);
-    const auto classText = [&](const ConfigEntry *entry) {
-        return withLineEnds(QStringView(generated).mid(entry->start, entry->end - entry->start),
-                            lineEnd);
+    const auto generatedText = [&](const ConfigEntry *entry) {
+        return QStringView(generated).mid(entry->start, entry->end - entry->start);
     };
     QHash<Caseless, const ConfigEntry *> present;
     for (const ConfigEntry *entry : topLevelClasses(file))
@@ -124,8 +122,31 @@ MergeResult mergeDescription(const QString &existing, const QString &generated)
         return a.old->start < b.old->start;
     });
 
-    QString text;
+    // Generated lines end like the file's first line. A class replaced by one of a single line
+    // takes its line ends away: then the next line end decides, the one the merged file starts
+    // with, so that merging again finds the same.
+    QString lineEnd;
     qsizetype from = 0;
+    for (const Replacement &r : std::as_const(replaced)) {
+        lineEnd = firstLineEnd(existing, from, r.old->start);
+        if (lineEnd.isEmpty() && splitLines(generatedText(r.replacement)).size() > 1)
+            lineEnd = firstLineEnd(existing, r.old->start, r.old->end);
+        if (!lineEnd.isEmpty())
+            break;
+        from = r.old->end;
+    }
+    if (lineEnd.isEmpty())
+        lineEnd = firstLineEnd(existing, from, existing.size());
+    if (lineEnd.isEmpty())
+        lineEnd = firstLineEnd(existing, 0, existing.size());
+    if (lineEnd.isEmpty())
+        lineEnd = u"\r\n"_s;
+    const auto classText = [&](const ConfigEntry *entry) {
+        return withLineEnds(generatedText(entry), lineEnd);
+    };
+
+    QString text;
+    from = 0;
     for (const Replacement &r : std::as_const(replaced)) {
         text += QStringView(existing).mid(from, r.old->start - from);
         text += classText(r.replacement);
