@@ -725,8 +725,8 @@ void MemberCheck::run()
         }
         if (entry.kind == ConfigEntry::Kind::Array && named(entry, u"sound") && entry.itemCount < 3)
             add(entry.start, Severity::Warning,
-                u"\"%1[]\" hat %2 Einträge, das Spiel erwartet drei: Datei, Lautstärke und "
-                u"Tonhöhe"_s.arg(shown(entry.name), QString::number(entry.itemCount)));
+                u"\"%1[]\" braucht drei Einträge (Datei, Lautstärke, Tonhöhe), hat aber %2"_s.arg(
+                    shown(entry.name), QString::number(entry.itemCount)));
         if (entry.kind == ConfigEntry::Kind::Value || entry.kind == ConfigEntry::Kind::Array)
             continue;
         if (!entry.base().isEmpty() && entry.kind == ConfigEntry::Kind::Class &&
