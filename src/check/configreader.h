@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <type_traits>
+
 // The one reader of description.ext texts: the checker takes the members and problems from it,
 // the merge the names and exact extents of the top-level classes. It keeps its own stack, so
 // no nesting depth can exhaust the program's.
@@ -85,8 +87,6 @@ ConfigDocument readConfig(const QString &text);
 // the members (duplicates, base classes, sound lists, empty counts), sorted.
 QList<Diagnostic> configDiagnostics(const ConfigDocument &document);
 
-} // namespace check
+static_assert(std::is_trivially_copyable_v<ConfigEntry>, "a growing list moves entries as bytes");
 
-// Views and Qt containers move as bytes: a growing list of entries need not copy each one.
-Q_DECLARE_TYPEINFO(check::ConfigItem, Q_RELOCATABLE_TYPE);
-Q_DECLARE_TYPEINFO(check::ConfigEntry, Q_RELOCATABLE_TYPE);
+} // namespace check
