@@ -34,3 +34,6 @@ done 2>&1 | grep -v propagateSizeHints
 
 echo "== Extended campaign editor, 500 missions"
 "$build/bench/bench_campaign" 2>&1 | grep -v propagateSizeHints
+
+echo "== Checker: diagnose on 1 MB and 10 MB, merge into a 10 MB description.ext"
+"$build/bench/bench_check"
