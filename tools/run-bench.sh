@@ -34,3 +34,6 @@ done 2>&1 | grep -v propagateSizeHints
 
 echo "== Extended campaign editor, 500 missions"
 "$build/bench/bench_campaign" 2>&1 | grep -v propagateSizeHints
+
+echo "== Page view, a briefing page of 1 MB"
+"$build/bench/bench_pageview" 2>&1 | grep -v -e propagateSizeHints -e 'does not support raise'
