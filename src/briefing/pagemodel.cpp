@@ -68,6 +68,7 @@ struct Finding
 
 struct SectionFacts
 {
+    int nameLine = 0; // where the anchor that names the section stands
     int firstTextLine = 0;
     QString firstText;
 };
@@ -499,6 +500,7 @@ void Reader::bodyTag(const Tag &tag, qsizetype at)
     }
     if (element == Element::A && tag.hasName && m_namePending) {
         section().name = tag.anchorName;
+        m_facts[m_section].nameLine = lineAt(at);
         m_namePending = false;
     }
     startTag(element, tag, at);
@@ -727,15 +729,15 @@ void Reader::findSections()
         const QString key = s.name.toLower();
         if (!s.name.isEmpty()) {
             if (const auto first = m_firstByName.constFind(key); first != m_firstByName.cend()) {
-                Finding twice{PageRule::SectionTwice, s.line, s.name};
-                twice.otherLine = m_result.sections[*first].line;
+                Finding twice{PageRule::SectionTwice, facts.nameLine, s.name};
+                twice.otherLine = m_facts[*first].nameLine;
                 m_findings.append(twice);
                 continue;
             }
             m_firstByName.insert(key, i);
         }
         if (m_kind == PageKind::Briefing && isDebriefingName(s.name) && !isKnownEnding(s.name)) {
-            m_findings.append({PageRule::UnknownEnding, s.line, s.name});
+            m_findings.append({PageRule::UnknownEnding, facts.nameLine, s.name});
             continue;
         }
         if (facts.firstTextLine == 0)
@@ -749,7 +751,7 @@ void Reader::findSections()
         } else if (s.name.isEmpty()) {
             unseen.hidden = Hidden::Unnamed;
         } else if (!isMeaningfulName(s.name) && !linked.contains(key)) {
-            unseen = {PageRule::HiddenText, s.line, s.name, Hidden::NeverShown};
+            unseen = {PageRule::HiddenText, facts.nameLine, s.name, Hidden::NeverShown};
         } else {
             continue;
         }
@@ -789,7 +791,7 @@ void Reader::findEndings()
         const auto found = m_firstByName.constFind(u"debriefing:end"_s + QString::number(k));
         if (found != m_firstByName.cend()) {
             highest = k;
-            highestLine = m_result.sections[*found].line;
+            highestLine = m_facts[*found].nameLine;
         }
     }
     for (int k = 1; k < highest; ++k) {

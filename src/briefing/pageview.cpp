@@ -199,6 +199,8 @@ PageView::PageView(PageKind kind, QWidget *editor) : QWidget(editor, Qt::Window)
     m_pause.setInterval(kPauseMs);
     connect(&m_pause, &QTimer::timeout, this, &PageView::renderNow);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &PageView::linkClicked);
+    connect(m_browser, QOverload<const QUrl &>::of(&QTextBrowser::highlighted), this,
+            &PageView::linkHovered);
     if (editor)
         editor->installEventFilter(this);
 
@@ -296,6 +298,14 @@ QVariant PageView::resource(int type, const QUrl &name) const
         m_reading.pictures.value(url.number) == m_pictureName)
         return m_picture.isNull() ? standIn(kMissing) : m_picture;
     return standIn(kNotLoaded);
+}
+
+bool PageView::event(QEvent *event)
+{
+    // Coming back to the view, the user may have saved the picture anew meanwhile.
+    if (event->type() == QEvent::WindowActivate)
+        changed();
+    return QWidget::event(event);
 }
 
 bool PageView::eventFilter(QObject *watched, QEvent *event)
@@ -514,8 +524,7 @@ void PageView::linkClicked(const QUrl &url)
         ObjectiveStatus &status = m_statuses[name.toLower()];
         status = nextStatus(status);
         display(Shown::Plan);
-        m_status->setText(u"Ziel "_s + quoted(name) + u": "_s + statusName(status) +
-                          u" (ein Klick auf das Kästchen wechselt offen, erledigt, gescheitert)"_s);
+        say(u"Ziel "_s + quoted(name) + u": "_s + statusName(status) + u'.');
         return;
     }
     if (target.kind != ViewUrl::Link || target.number >= m_reading.links.size())
@@ -524,7 +533,7 @@ void PageView::linkClicked(const QUrl &url)
     const LinkMeaning meaning = linkMeaning(href);
     switch (meaning.kind) {
     case LinkMeaning::Marker:
-        m_status->setText(u"Die Karte springt zum Marker "_s + quoted(meaning.target) + u'.');
+        say(u"Die Karte springt zum Marker "_s + quoted(meaning.target) + u'.');
         return;
     case LinkMeaning::Section:
         followSection(meaning.target);
@@ -532,17 +541,47 @@ void PageView::linkClicked(const QUrl &url)
     case LinkMeaning::None:
         break;
     }
-    m_status->setText(u"Diesem Link folgt das Spiel nicht: "_s + quoted(href) + u'.');
+    say(u"Diesem Link folgt das Spiel nicht: "_s + quoted(href) + u'.');
+}
+
+void PageView::say(const QString &text)
+{
+    m_said = text;
+    m_status->setText(text);
+}
+
+void PageView::linkHovered(const QUrl &url)
+{
+    // Where a link leads, while the pointer is on it; then the last answer again.
+    const ViewUrl target = viewUrl(url);
+    QString text = m_said;
+    if (target.kind == ViewUrl::Status) {
+        text = u"Ein Klick wechselt den Stand des Ziels: offen, erledigt, gescheitert."_s;
+    } else if (target.kind == ViewUrl::Link && target.number < m_reading.links.size()) {
+        const LinkMeaning meaning = linkMeaning(m_reading.links[target.number]);
+        switch (meaning.kind) {
+        case LinkMeaning::Marker:
+            text = u"Link zum Marker "_s + quoted(meaning.target);
+            break;
+        case LinkMeaning::Section:
+            text = u"Link zum Abschnitt "_s + quoted(meaning.target);
+            break;
+        case LinkMeaning::None:
+            text = u"Link, dem das Spiel nicht folgt: "_s + quoted(meaning.target);
+            break;
+        }
+    }
+    m_status->setText(text);
 }
 
 void PageView::followSection(const QString &name)
 {
     const int section = m_reading.find(name);
     if (section < 0) {
-        m_status->setText(u"Der Link führt zu keinem Abschnitt: "_s + quoted(u'#' + name) + u'.');
+        say(u"Der Link führt zu keinem Abschnitt: "_s + quoted(u'#' + name) + u'.');
         return;
     }
-    m_status->setText(u"Abschnitt "_s + quoted(m_reading.sections[section].name) + u'.');
+    say(u"Abschnitt "_s + quoted(m_reading.sections[section].name) + u'.');
     if (m_kind == PageKind::Overview)
         return; // the overview is one page
     const QString key = name.toLower();

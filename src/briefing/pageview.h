@@ -63,6 +63,7 @@ public:
     QVariant resource(int type, const QUrl &name) const;
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -77,6 +78,8 @@ private:
     void showAgain();
     void tabChosen(int index);
     void linkClicked(const QUrl &url);
+    void linkHovered(const QUrl &url);
+    void say(const QString &text);
     void followSection(const QString &name);
     QList<ObjectiveStatus> statuses() const;
 
@@ -92,6 +95,7 @@ private:
     QString m_shownName; // of a section shown on its own
     QString m_shownHtml; // what the browser holds, so that an unchanged page is not laid out again
     QHash<QString, ObjectiveStatus> m_statuses; // by objective name, lower case
+    QString m_said; // the last answer to a click, shown again after a hover
 
     // The picture as last read, kept while the file stays the same.
     QString m_picturePath;
