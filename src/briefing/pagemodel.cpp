@@ -12,7 +12,8 @@ namespace briefing {
 namespace {
 
 // Honoured elements open at once, and tables inside one another: whatever a page holds, the
-// browser is never handed deeper nesting than this.
+// browser is never handed deeper nesting than this. Its layout recurses as deep as the markup
+// and lays each table out twice for every table around it.
 constexpr qsizetype kDeepest = 24;
 constexpr int kDeepestTables = 4;
 constexpr qsizetype kSnippet = 40;
@@ -831,7 +832,7 @@ QString Reader::advice(const Finding &f) const
                u"beendet, liest nichts – einen Abschnitt „Debriefing:%3“ anlegen."_s.arg(
                    endingCaption(f.subject.mid(3).toInt()), endingCaption(f.count), f.subject);
     case PageRule::UnknownEnding:
-        return u"Den Schluss %1 kennt das Spiel nicht, nur End1 bis End6 und Loser – den "
+        return u"Ein Ende %1 kennt das Spiel nicht, nur End1 bis End6 und Loser – den "
                u"Abschnitt umbenennen."_s.arg(subject);
     case PageRule::ForeignLink:
         return u"Dem Link %1 folgt das Spiel nicht, nur Links auf #Abschnitt und Marker:Name – "

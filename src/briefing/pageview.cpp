@@ -149,7 +149,7 @@ PageView::PageView(PageKind kind, QWidget *editor) : QWidget(editor, Qt::Window)
     m_status->setWordWrap(true);
     m_check = ui::named(new QListWidget, u"pageCheck"_s);
     m_check->setWordWrap(true);
-    m_check->setUniformItemSizes(false);
+    m_check->setAlternatingRowColors(true); // tells apart lines that wrap
     m_check->setAccessibleName(u"Prüfung der Seite"_s);
 
     auto *layout = new QVBoxLayout(this);

@@ -343,24 +343,32 @@ private slots:
         QCOMPARE(found.join(u"; "_s), notes);
     }
 
+    void deepPagesStayFlat_data()
+    {
+        QTest::addColumn<QString>("piece");
+        QTest::newRow("tables in tables") << u"<table><tr><td><b><a href=\"#Plan\">x"_s;
+        QTest::newRow("bold in bold") << u"<b>x"_s;
+    }
+
     void deepPagesStayFlat()
     {
         // Whatever the nesting of the page, the browser is handed a shallow one: its layout
-        // goes as deep as the markup.
-        QString page = u"<html><body><a name=\"Plan\"></a>"_s;
-        for (int i = 0; i < 20000; ++i)
-            page += u"<table><tr><td><b><a href=\"#Plan\">x"_s;
+        // recurses as deep as the markup, and lays a table out twice for each table around it.
+        QFETCH(QString, piece);
+        const QString page = u"<html><body><a name=\"Plan\"></a><p>"_s + piece.repeated(20000);
         const PageReading reading = readPage(page, PageKind::Briefing);
         QCOMPARE(reading.sections.size(), 1);
         const QString &html = reading.sections.first().html;
-        int depth = 0;
-        int deepest = 0;
+        int depth = 0, deepest = 0, tables = 0, deepestTables = 0;
         for (qsizetype at = html.indexOf(u'<'); at >= 0; at = html.indexOf(u'<', at + 1)) {
-            depth += html[at + 1] == u'/' ? -1 : 1;
+            const int step = html[at + 1] == u'/' ? -1 : 1;
+            depth += step;
             deepest = std::max(deepest, depth);
+            if (html.mid(at + (step < 0 ? 2 : 1), 5) == u"table"_s)
+                deepestTables = std::max(deepestTables, tables += step);
         }
         QCOMPARE(depth, 0);
-        QVERIFY2(deepest <= 32, qPrintable(QString::number(deepest)));
+        QVERIFY2(deepest <= 32 && deepestTables <= 4, qPrintable(html.left(400)));
 
         PageView view(PageKind::Briefing, nullptr);
         view.setPage(page);
