@@ -58,17 +58,18 @@ public:
     // Shows a change at once instead of after the pause.
     void renderNow();
 
-    // What the browser is given for a resource: the picture, the status marks, and for
-    // everything else a stand-in that says it is not loaded.
-    QVariant resource(int type, const QUrl &name) const;
-
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    friend class PageBrowser;
     enum class Shown { Plan, Notes, Debriefing, Section };
+
+    // What the browser is given for a resource: the picture, the status marks, and for
+    // everything else a stand-in that says it is not loaded.
+    QVariant resource(int type, const QUrl &name) const;
 
     void changed();
     void loadPicture();
