@@ -37,3 +37,6 @@ echo "== Extended campaign editor, 500 missions"
 
 echo "== Checker: diagnose on 1 MB and 10 MB, merge into a 10 MB description.ext"
 "$build/bench/bench_check"
+
+echo "== Page view, a briefing page of 1 MB"
+"$build/bench/bench_pageview" 2>&1 | grep -v -e propagateSizeHints -e 'does not support raise'
