@@ -96,6 +96,52 @@ qsizetype pieceLength(QStringView rest)
     return length;
 }
 
+// Removing text that starts at the start of a block gives the block that is left the format of
+// the block where the removal ends, and with it that block's line break. The break before a
+// block that starts at or before the removal is not touched by it, though: this puts back the
+// marks of the blocks around the start of an edit, in the same undo step.
+class KeepBreaks
+{
+public:
+    // The edit removes text from the selection's start on, or from the character before it.
+    KeepBreaks(QTextDocument &document, const QTextCursor &selection) : m_cursor(&document)
+    {
+        const QTextBlock end = document.findBlock(selection.selectionEnd());
+        QTextBlock block = document.findBlock(selection.selectionStart());
+        m_needed = ExactTextEdit::isPiece(end) || ExactTextEdit::isPiece(end.next());
+        for (int i = 0; i < 3 && block.isValid(); ++i, block = block.previous()) {
+            m_marks.append({block.position(), ExactTextEdit::isContinuation(block)});
+            m_needed = m_needed || ExactTextEdit::isPiece(block);
+        }
+        if (m_needed)
+            m_cursor.beginEditBlock();
+    }
+    ~KeepBreaks()
+    {
+        if (!m_needed)
+            return;
+        for (const auto &[position, continuation] : std::as_const(m_marks)) {
+            const QTextBlock block = m_cursor.document()->findBlock(position);
+            if (block.position() != position ||
+                ExactTextEdit::isContinuation(block) == continuation)
+                continue;
+            QTextCursor cursor(block);
+            QTextBlockFormat format = withoutContinuation(block.blockFormat());
+            if (continuation)
+                format.setProperty(kContinuation, true);
+            cursor.setBlockFormat(format);
+        }
+        m_cursor.endEditBlock();
+    }
+    KeepBreaks(const KeepBreaks &) = delete;
+    KeepBreaks &operator=(const KeepBreaks &) = delete;
+
+private:
+    QTextCursor m_cursor;
+    QList<std::pair<int, bool>> m_marks;
+    bool m_needed = false;
+};
+
 } // namespace
 
 QGroupBox *resultFrame(QWidget &box)
@@ -272,21 +318,18 @@ void ExactTextEdit::setText(const QString &text, bool undoable)
 {
     {
         QScopedValueRollback guard(m_programmatic, true);
-        if (!hasLongLine(text)) {
-            if (undoable) {
-                QTextCursor cursor(document());
-                cursor.select(QTextCursor::Document);
-                cursor.insertText(text);
-            } else {
-                setPlainText(text);
-            }
-        } else if (undoable) {
+        if (undoable) {
             QTextCursor cursor(document());
             cursor.beginEditBlock();
             cursor.select(QTextCursor::Document);
             cursor.removeSelectedText();
+            // What is left of the old text may carry the mark of its last block.
+            if (isContinuation(cursor.block()))
+                cursor.setBlockFormat(withoutContinuation(cursor.blockFormat()));
             insertLines(cursor, text);
             cursor.endEditBlock();
+        } else if (!hasLongLine(text)) {
+            setPlainText(text);
         } else {
             setPlainText(QString());
             QTextDocument &doc = *document();
@@ -395,7 +438,10 @@ void ExactTextEdit::keyPressEvent(QKeyEvent *event)
         }
         // The new line must not continue the one the cursor is in.
         cursor.beginEditBlock();
-        cursor.removeSelectedText();
+        {
+            const KeepBreaks keep(*document(), cursor);
+            cursor.removeSelectedText();
+        }
         cursor.insertBlock(withoutContinuation(cursor.blockFormat()));
         cursor.endEditBlock();
         setTextCursor(cursor);
@@ -416,7 +462,31 @@ void ExactTextEdit::keyPressEvent(QKeyEvent *event)
         moved = cursor.movePosition(QTextCursor::NextCharacter, mode);
     if (moved)
         setTextCursor(cursor);
+    // Typing a character deletes nothing but a selection, and that within one block as a rule.
+    const bool typing =
+        !cursor.hasSelection() && !event->text().isEmpty() && event->text()[0].isPrint();
+    std::optional<KeepBreaks> keep;
+    if (!typing)
+        keep.emplace(*document(), cursor);
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void ExactTextEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    const KeepBreaks keep(*document(), textCursor());
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void ExactTextEdit::dropEvent(QDropEvent *event)
+{
+    const KeepBreaks keep(*document(), textCursor());
+    QPlainTextEdit::dropEvent(event);
+}
+
+void ExactTextEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    const KeepBreaks keep(*document(), textCursor());
+    QPlainTextEdit::contextMenuEvent(event);
 }
 
 void ExactTextEdit::insertFromMimeData(const QMimeData *source)
@@ -425,7 +495,10 @@ void ExactTextEdit::insertFromMimeData(const QMimeData *source)
         return;
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
-    cursor.removeSelectedText();
+    {
+        const KeepBreaks keep(*document(), cursor);
+        cursor.removeSelectedText();
+    }
     insertLines(cursor, source->text());
     cursor.endEditBlock();
     setTextCursor(cursor);
