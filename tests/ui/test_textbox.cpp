@@ -179,6 +179,7 @@ private Q_SLOTS:
         box.setText(kLong, true);
         box.setText(u"a\r\nb"_s, true);
         QCOMPARE(box.text(), u"a\r\nb"_s);
+        QCOMPARE(box.lineCount(), 2);
     }
 };
 
