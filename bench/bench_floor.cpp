@@ -1,5 +1,6 @@
 // The second floor for bench_startup: a bare main window with what any window like ours must
-// load, a text box in the script font and 20 single-line fields, to its first painted frame.
+// load, a text box and 20 single-line fields in the main window's fonts (the script font, the
+// fixed-width font of one button, the application font), to its first painted frame.
 #include "benchutil.h"
 #include "ui/look.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     auto *fields = new QVBoxLayout;
     for (int i = 0; i < 20; ++i)
         fields->addWidget(new QLineEdit(QStringLiteral("Feld")));
+    fields->itemAt(0)->widget()->setFont(ui::monospaceFont());
     row->addLayout(fields);
     auto *box = new QPlainTextEdit;
     box->setFont(ui::scriptFont());
