@@ -31,36 +31,63 @@ bool isSaveTarget(const QString &path)
     return !target.isSymLink() && !target.exists();
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes, const WriteProgress &progress)
+TextFileWriter::TextFileWriter(const QString &path, WriteProgress progress)
+    : m_progress(std::move(progress))
 {
-    if (!isSaveTarget(path))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    constexpr qint64 kChunk = qint64(1) << 20;
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 n = std::min(kChunk, bytes.size() - done);
-        if (file.write(bytes.constData() + done, n) != n) {
-            file.cancelWriting();
-            return false;
-        }
-        done += n;
-        if (progress && !progress(done)) {
-            file.cancelWriting();
-            return false;
-        }
+    m_failed = !isSaveTarget(path);
+    if (m_failed)
+        return;
+    m_file = std::make_unique<QSaveFile>(path);
+    m_failed = !m_file->open(QIODevice::WriteOnly);
+}
+
+TextFileWriter::~TextFileWriter() = default; // an uncommitted file is thrown away
+
+constexpr qsizetype kChunk = qsizetype(1) << 20;
+
+void TextFileWriter::append(QStringView piece)
+{
+    while (!m_failed && !piece.isEmpty()) {
+        qsizetype length = std::min(piece.size(), kChunk);
+        if (length < piece.size() && piece[length - 1].isHighSurrogate())
+            --length;
+        appendCp1252(m_buffer, piece.first(length));
+        piece = piece.sliced(length);
+        if (m_buffer.size() >= kChunk)
+            flush();
     }
-    return file.commit();
+}
+
+bool TextFileWriter::flush()
+{
+    if (m_failed || m_buffer.isEmpty())
+        return !m_failed;
+    if (m_file->write(m_buffer) != m_buffer.size()) {
+        m_failed = true;
+    } else {
+        m_written += m_buffer.size();
+        m_failed = m_progress && !m_progress(m_written);
+    }
+    m_buffer.clear();
+    return !m_failed;
+}
+
+bool TextFileWriter::commit()
+{
+    m_buffer.append("\r\n", 2);
+    if (!flush()) {
+        if (m_file)
+            m_file->cancelWriting();
+        return false;
+    }
+    return m_file->commit();
 }
 
 bool writeTextFile(const QString &path, QStringView text, const WriteProgress &progress)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size() + 2);
-    appendCp1252(bytes, text);
-    bytes.append("\r\n", 2);
-    return writeFile(path, bytes, progress);
+    TextFileWriter writer(path, progress);
+    writer.append(text);
+    return writer.commit();
 }
 
 bool openRegularFile(QFile &file, const QString &path)

@@ -1,6 +1,5 @@
 #include "filecommands.h"
 
-#include "core/codepage.h"
 #include "core/memory.h"
 #include "core/textfile.h"
 #include "maintextedit.h"
@@ -8,7 +7,6 @@
 #include "ui/host.h"
 
 #include <QFileInfo>
-#include <QTextDocument>
 
 #include <new>
 
@@ -54,43 +52,32 @@ void FileCommands::open()
     }
 }
 
-std::optional<QByteArray> FileCommands::fileBytes() const
+bool FileCommands::write(const QString &path) const
 {
-    // Encoded straight from the text box, so that the text is not held once more as one
-    // string on the way.
+    // Encoded and written straight from the text box, piece by piece, so that a big text is
+    // not held once more as one string or one block of bytes on the way.
     try {
-        QByteArray bytes;
-        const QTextDocument &document = *m_mainText.document();
-        bytes.reserve(qsizetype(document.characterCount()) + document.blockCount() + 2);
-        m_mainText.writeText([&bytes](QStringView piece) { core::appendCp1252(bytes, piece); });
-        bytes.append("\r\n", 2);
-        return bytes;
+        core::TextFileWriter writer(path);
+        m_mainText.writeText([&writer](QStringView piece) { writer.append(piece); });
+        return writer.commit();
     } catch (const std::bad_alloc &) {
-        return std::nullopt;
+        return false;
     }
 }
 
 void FileCommands::saveAs()
 {
     m_saveAsPath = m_host.saveFileName(kFilter);
-    if (!core::isSaveTarget(m_saveAsPath))
-        return;
-    if (const std::optional<QByteArray> bytes = fileBytes())
-        core::writeFile(m_saveAsPath, *bytes);
+    write(m_saveAsPath);
 }
 
 void FileCommands::save()
 {
-    if (m_saveAsPath.isEmpty() && m_openedPath.isEmpty())
-        return;
-    const std::optional<QByteArray> bytes = fileBytes();
-    if (!bytes)
-        return;
     // A failure with the first file leaves the second one alone.
-    if (!m_saveAsPath.isEmpty() && !core::writeFile(m_saveAsPath, *bytes))
+    if (!m_saveAsPath.isEmpty() && !write(m_saveAsPath))
         return;
     if (!m_openedPath.isEmpty())
-        core::writeFile(m_openedPath, *bytes);
+        write(m_openedPath);
 }
 
 } // namespace editor

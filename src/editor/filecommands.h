@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-
-#include <optional>
 
 namespace ui {
 class Host;
@@ -35,8 +32,8 @@ public:
     static bool fitsInMemory(qint64 fileBytes);
 
 private:
-    // The bytes a save writes: the main text in Windows-1252 and one CR LF.
-    std::optional<QByteArray> fileBytes() const;
+    // Writes the main text to the file; false when that failed.
+    bool write(const QString &path) const;
 
     ui::Host &m_host;
     MainTextEdit &m_mainText;

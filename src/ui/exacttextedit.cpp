@@ -3,6 +3,7 @@
 #include "look.h"
 
 #include <QGroupBox>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScopedValueRollback>
@@ -227,17 +228,31 @@ void ExactTextEdit::writeText(const std::function<void(QStringView)> &sink) cons
         sink(*m_exact);
         return;
     }
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin() && !isContinuation(block))
-            sink(u"\r\n");
-        const QString line = block.text();
+    // One pass over the document's raw text, with the blocks walked alongside: looking a
+    // block's text up on its own costs a search for every block.
+    const QString raw = document()->toRawText();
+    QHash<int, bool> continuationFormats; // by format index; a text uses a handful
+    qsizetype at = 0;
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        if (at > 0) {
+            const int format = block.blockFormatIndex();
+            auto known = continuationFormats.constFind(format);
+            if (known == continuationFormats.cend())
+                known = continuationFormats.insert(format, isContinuation(block));
+            if (!*known)
+                sink(u"\r\n");
+        }
+        const QStringView line =
+            QStringView(raw).sliced(at, std::min<qsizetype>(block.length() - 1, raw.size() - at));
+        at += line.size() + 1;
         // A line break typed with Shift+Return is a line end in the file as well.
         qsizetype from = 0;
-        for (qsizetype at; (at = line.indexOf(QChar::LineSeparator, from)) >= 0; from = at + 1) {
-            sink(QStringView(line).sliced(from, at - from));
+        for (qsizetype lineBreak; (lineBreak = line.indexOf(QChar::LineSeparator, from)) >= 0;
+             from = lineBreak + 1) {
+            sink(line.sliced(from, lineBreak - from));
             sink(u"\r\n");
         }
-        sink(QStringView(line).sliced(from));
+        sink(line.sliced(from));
     }
 }
 
