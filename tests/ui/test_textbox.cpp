@@ -55,12 +55,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<Place>("anchor"); // block -1: no selection
         QTest::addColumn<Place>("place");
-        QTest::addColumn<QString>("keys"); // R Return, B Backspace, D Delete, < >, V paste
+        QTest::addColumn<QString>(
+            "keys"); // R Return, S Shift+Return, B D Backspace Delete, < >, V paste
         QTest::addColumn<QString>("expected");
         const Place none{-1, 0};
         const QString l = kLong;
         QTest::newRow("typing in a piece")
             << none << Place{3, 5} << u"x"_s << withLine(l.left(2005) + u'x' + l.mid(2005));
+        QTest::newRow("Shift+Return: a line end in the file too")
+            << none << Place{3, 5} << u"S"_s << withLine(l.left(2005) + u"\r\n"_s + l.mid(2005));
         QTest::newRow("Return at the end of a piece")
             << none << Place{1, -1} << u"R"_s << withLine(l.left(1000) + u"\r\n"_s + l.mid(1000));
         QTest::newRow("Return in a continuation, typed on")
@@ -106,6 +109,9 @@ private Q_SLOTS:
             switch (key.unicode()) {
             case u'R':
                 QTest::keyClick(&box, Qt::Key_Return);
+                break;
+            case u'S':
+                QTest::keyClick(&box, Qt::Key_Return, Qt::ShiftModifier);
                 break;
             case u'B':
                 QTest::keyClick(&box, Qt::Key_Backspace);
