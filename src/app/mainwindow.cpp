@@ -35,7 +35,7 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
     core::setProgramVersion(u"1.1"_s);
     registerIcons();
     // Every window of the program, the tool dialogs included, shows the program's icon. The
-    // pictures are PNGs rendered from the SVGs beside them, which are quicker to load.
+    // pictures are rendered from the SVGs beside them (tools/render-icons.sh): quicker to load.
     QApplication::setWindowIcon(ui::picture(u":/icons/velmora"_s));
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Orlund's Velmora 1.1"_s);
