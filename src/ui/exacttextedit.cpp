@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -502,6 +503,27 @@ void ExactTextEdit::contextMenuEvent(QContextMenuEvent *event)
 {
     const KeepBreaks keep(*document(), textCursor());
     QPlainTextEdit::contextMenuEvent(event);
+}
+
+void ExactTextEdit::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    // A piece of a long line that goes on in the next row ends in a faint mark.
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    const QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF box = blockBoundingGeometry(block).translated(offset);
+        if (box.top() > event->rect().bottom())
+            break;
+        if (!isContinuation(block.next()) || block.layout()->lineCount() == 0)
+            continue;
+        const QTextLine line = block.layout()->lineAt(0);
+        painter.drawText(
+            QPointF(box.left() + line.naturalTextWidth() + document()->documentMargin() + 2,
+                    box.top() + line.y() + line.ascent()),
+            u"\u00BB"_s);
+    }
 }
 
 void ExactTextEdit::insertFromMimeData(const QMimeData *source)
