@@ -280,8 +280,9 @@ void ExactTextEdit::keepExactCopyIfNeeded(const QString &text)
         m_exact.reset();
 }
 
-void ExactTextEdit::insertLines(QTextCursor &cursor, QStringView text)
+bool ExactTextEdit::insertLines(QTextCursor &cursor, QStringView text)
 {
+    bool pieces = false;
     const QTextBlockFormat lineFormat = withoutContinuation(cursor.blockFormat());
     QTextBlockFormat pieceFormat = lineFormat;
     pieceFormat.setProperty(kContinuation, true);
@@ -316,8 +317,10 @@ void ExactTextEdit::insertLines(QTextCursor &cursor, QStringView text)
             QStringView line = text.sliced(i, end - i);
             for (bool first = true; !line.isEmpty(); first = false) {
                 const qsizetype length = pieceLength(line);
-                if (!first)
+                if (!first) {
                     cursor.insertBlock(pieceFormat);
+                    pieces = true;
+                }
                 cursor.insertText(line.first(length).toString());
                 line = line.sliced(length);
             }
@@ -328,6 +331,7 @@ void ExactTextEdit::insertLines(QTextCursor &cursor, QStringView text)
         i = next;
     }
     insertRun(text.size());
+    return pieces;
 }
 
 void ExactTextEdit::setText(const QString &text, bool undoable)
@@ -342,10 +346,11 @@ void ExactTextEdit::setText(const QString &text, bool undoable)
             // What is left of the old text may carry the mark of its last block.
             if (isContinuation(cursor.block()))
                 cursor.setBlockFormat(withoutContinuation(cursor.blockFormat()));
-            insertLines(cursor, text);
+            m_hasPieces = insertLines(cursor, text) || m_hasPieces;
             cursor.endEditBlock();
         } else if (!hasLongLine(text)) {
             setPlainText(text);
+            m_hasPieces = false;
         } else {
             setPlainText(QString());
             QTextDocument &doc = *document();
@@ -353,7 +358,7 @@ void ExactTextEdit::setText(const QString &text, bool undoable)
             doc.setUndoRedoEnabled(false);
             QTextCursor cursor(&doc);
             cursor.beginEditBlock();
-            insertLines(cursor, text);
+            m_hasPieces = insertLines(cursor, text);
             cursor.endEditBlock();
             doc.setUndoRedoEnabled(undo);
             setTextCursor(QTextCursor(&doc));
@@ -370,7 +375,7 @@ void ExactTextEdit::appendText(const QString &text)
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
-    insertLines(cursor, text);
+    m_hasPieces = insertLines(cursor, text) || m_hasPieces;
     cursor.endEditBlock();
     if (m_exact)
         m_exact->append(text);
@@ -508,6 +513,8 @@ void ExactTextEdit::contextMenuEvent(QContextMenuEvent *event)
 void ExactTextEdit::paintEvent(QPaintEvent *event)
 {
     QPlainTextEdit::paintEvent(event);
+    if (!m_hasPieces)
+        return;
     // A piece of a long line that goes on in the next row ends in a faint mark.
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::PlaceholderText));
@@ -516,7 +523,8 @@ void ExactTextEdit::paintEvent(QPaintEvent *event)
         const QRectF box = blockBoundingGeometry(block).translated(offset);
         if (box.top() > event->rect().bottom())
             break;
-        if (!isContinuation(block.next()) || block.layout()->lineCount() == 0)
+        if (box.bottom() < event->rect().top() || !isContinuation(block.next()) ||
+            block.layout()->lineCount() == 0)
             continue;
         const QTextLine line = block.layout()->lineAt(0);
         painter.drawText(
@@ -536,7 +544,7 @@ void ExactTextEdit::insertFromMimeData(const QMimeData *source)
         const KeepBreaks keep(*document(), cursor);
         cursor.removeSelectedText();
     }
-    insertLines(cursor, source->text());
+    m_hasPieces = insertLines(cursor, source->text()) || m_hasPieces;
     cursor.endEditBlock();
     setTextCursor(cursor);
     ensureCursorVisible();

@@ -89,7 +89,8 @@ private:
     void keepExactCopyIfNeeded(const QString &text);
     void onContentsChange(int position, int removed, int added);
     // Inserts the text at the cursor: its line ends as line ends, its long lines in pieces.
-    static void insertLines(QTextCursor &cursor, QStringView text);
+    // Returns whether it made pieces.
+    static bool insertLines(QTextCursor &cursor, QStringView text);
     void indexLines() const;
 
     std::optional<QString> m_exact;
@@ -99,6 +100,8 @@ private:
     mutable std::vector<int> m_continuations;
     mutable bool m_linesIndexed = false;
     mutable int m_indexedBlocks = 0;
+    // Whether the document may hold pieces of long lines (undo can bring them back).
+    bool m_hasPieces = false;
 };
 
 // The frame "Ergebnis" (Frame1) that holds a dialog's result box.
