@@ -69,21 +69,20 @@ void ScriptHighlighter::documentChanged(int position, int, int added)
     // out next. Text appended below the view, the usual case for a big script, waits until
     // it is scrolled into view.
     constexpr int kFewLines = 8;
+    const bool shown = position <= m_shownEnd;
     const QTextDocument *document = m_box.document();
     const QTextBlock last = document->findBlock(position + added);
-    const bool few = last.isValid() &&
-                     last.blockNumber() - document->findBlock(position).blockNumber() < kFewLines;
-    const bool shown = position <= m_shownEnd;
     QScopedValueRollback guard(m_colouring, true);
+    int count = 0;
     for (QTextBlock block = document->findBlock(position); block.isValid(); block = block.next()) {
-        if (few && shown)
+        if (shown && ++count <= kFewLines)
             colour(block);
         else
             block.setUserState(-1);
         if (block == last)
             break;
     }
-    if (shown && !few)
+    if (count > kFewLines)
         m_dirty = true;
 }
 
