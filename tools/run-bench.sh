@@ -49,9 +49,9 @@ else
 fi
 
 echo "== Saving (Speichern unter...)"
-for megabytes in 10 50 200; do
-    "$bench/bench_save" "$megabytes" 2>&1 | quiet
-done | tee /dev/stderr 2>&1 | awk '/^save 10 MB/ { t10 = $4 } /^save 200 MB/ { t200 = $4 }
+saves=$(for megabytes in 10 50 200; do "$bench/bench_save" "$megabytes" 2>&1 | quiet; done)
+echo "$saves"
+echo "$saves" | awk '/^save 10 MB/ { t10 = $4 } /^save 200 MB/ { t200 = $4 }
     END { if (t10 > 0) printf "  200 MB took %.1fx the time of 10 MB\n", t200 / t10 }'
 
 echo "== A key press with its repaint in 10 MB, colours on, against a plain text box"
