@@ -105,32 +105,17 @@ private Q_SLOTS:
         QCOMPARE(box.text(), kText);
         QGuiApplication::clipboard()->setText(u"Z\n"_s + kLong + u"\rY"_s);
         placeCursor(box, place, anchor);
+        const QHash<QChar, std::pair<Qt::Key, Qt::KeyboardModifiers>> named = {
+            {u'R', {Qt::Key_Return, {}}},    {u'S', {Qt::Key_Return, Qt::ShiftModifier}},
+            {u'B', {Qt::Key_Backspace, {}}}, {u'D', {Qt::Key_Delete, {}}},
+            {u'<', {Qt::Key_Left, {}}},      {u'>', {Qt::Key_Right, {}}}};
         for (const QChar key : keys) {
-            switch (key.unicode()) {
-            case u'R':
-                QTest::keyClick(&box, Qt::Key_Return);
-                break;
-            case u'S':
-                QTest::keyClick(&box, Qt::Key_Return, Qt::ShiftModifier);
-                break;
-            case u'B':
-                QTest::keyClick(&box, Qt::Key_Backspace);
-                break;
-            case u'D':
-                QTest::keyClick(&box, Qt::Key_Delete);
-                break;
-            case u'<':
-                QTest::keyClick(&box, Qt::Key_Left);
-                break;
-            case u'>':
-                QTest::keyClick(&box, Qt::Key_Right);
-                break;
-            case u'V':
+            if (key == u'V')
                 box.paste();
-                break;
-            default:
+            else if (named.contains(key))
+                QTest::keyClick(&box, named[key].first, named[key].second);
+            else
                 QTest::keyClicks(&box, QString(key));
-            }
         }
         QCOMPARE(box.text(), expected);
         QString written;
