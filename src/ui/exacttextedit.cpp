@@ -2,9 +2,11 @@
 
 #include "look.h"
 
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QHash>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QScopedValueRollback>
@@ -506,8 +508,26 @@ void ExactTextEdit::dropEvent(QDropEvent *event)
 
 void ExactTextEdit::contextMenuEvent(QContextMenuEvent *event)
 {
-    const KeepBreaks keep(*document(), textCursor());
-    QPlainTextEdit::contextMenuEvent(event);
+    // The menu's Cut and Delete remove the selection the way the keys do.
+    QMenu *menu = createStandardContextMenu(event->pos());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const auto removing = [this](bool cutting) {
+        const KeepBreaks keep(*document(), textCursor());
+        if (cutting) {
+            cut();
+        } else {
+            QTextCursor cursor = textCursor();
+            cursor.removeSelectedText();
+        }
+    };
+    for (QAction *action : menu->actions()) {
+        const bool cutting = action->objectName() == u"edit-cut"_s;
+        if (!cutting && action->objectName() != u"edit-delete"_s)
+            continue;
+        action->disconnect();
+        connect(action, &QAction::triggered, this, [removing, cutting] { removing(cutting); });
+    }
+    menu->popup(event->globalPos());
 }
 
 void ExactTextEdit::paintEvent(QPaintEvent *event)

@@ -1,6 +1,8 @@
 #include "ui/exacttextedit.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QTest>
 #include <QTextBlock>
@@ -55,8 +57,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<Place>("anchor"); // block -1: no selection
         QTest::addColumn<Place>("place");
-        QTest::addColumn<QString>(
-            "keys"); // R Return, S Shift+Return, B D Backspace Delete, < >, V paste
+        QTest::addColumn<QString>("keys"); // R Return, S Shift+Return, B D Backspace Delete, < >, V
+                                           // paste, M delete from the menu
         QTest::addColumn<QString>("expected");
         const Place none{-1, 0};
         const QString l = kLong;
@@ -85,6 +87,8 @@ private Q_SLOTS:
             << Place{0, 2} << Place{2, 500} << u"D"_s << u"ku"_s + l.mid(1500) + u"\r\nende"_s;
         QTest::newRow("a selection from the start of the long line deleted")
             << Place{1, 0} << Place{3, 500} << u"D"_s << withLine(l.mid(2500));
+        QTest::newRow("the same from the context menu")
+            << Place{1, 0} << Place{3, 500} << u"M"_s << withLine(l.mid(2500));
         QTest::newRow("a selection from the start of a piece into the next line typed over")
             << Place{3, 0} << Place{8, 2} << u"x"_s << u"kurz\r\n"_s + l.left(2000) + u"xde"_s;
         QTest::newRow("a long line with line ends pasted into a piece")
@@ -110,9 +114,16 @@ private Q_SLOTS:
             {u'B', {Qt::Key_Backspace, {}}}, {u'D', {Qt::Key_Delete, {}}},
             {u'<', {Qt::Key_Left, {}}},      {u'>', {Qt::Key_Right, {}}}};
         for (const QChar key : keys) {
-            if (key == u'V')
+            if (key == u'V') {
                 box.paste();
-            else if (named.contains(key))
+            } else if (key == u'M') { // Delete from the context menu
+                QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+                QApplication::sendEvent(box.viewport(), &click);
+                QWidget *menu = QApplication::activePopupWidget();
+                QVERIFY(menu);
+                menu->findChild<QAction *>(u"edit-delete"_s)->trigger();
+                menu->close();
+            } else if (named.contains(key))
                 QTest::keyClick(&box, named[key].first, named[key].second);
             else
                 QTest::keyClicks(&box, QString(key));
