@@ -1,16 +1,20 @@
 // The main text on big scripts: opening a generated file of a given size (time and peak
-// memory), and one snippet panel click on a big main text against one on an empty text.
+// memory, against setPlainText of the same text in a plain text box of the toolkit), and one
+// snippet panel click on a big main text against one on an empty text.
 //   bench_maintext open <megabytes> [plain]
 //   bench_maintext append <megabytes> [plain]
 // "plain" switches the colouring of the script off, for the figures without it.
 #include "app/mainwindow.h"
 #include "benchhost.h"
+#include "benchutil.h"
 #include "editor/maintextedit.h"
+#include "ui/look.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -36,18 +40,6 @@ long peakKilobytes()
 #else
     return 0;
 #endif
-}
-
-// A script of 80-character lines (78 characters and CR LF).
-QByteArray script(qint64 bytes)
-{
-    QByteArray line = "_unit setpos [(getpos this select 0),(getpos this select 1),10]; ~1 ";
-    line = line.leftJustified(78, '#') + "\r\n";
-    QByteArray text;
-    text.reserve(bytes);
-    while (text.size() + line.size() <= bytes)
-        text += line;
-    return text;
 }
 
 double clickMillis(app::MainWindow &window, int repeats)
@@ -90,7 +82,7 @@ int main(int argc, char *argv[])
             QFile file(host.fileName);
             if (!file.open(QIODevice::WriteOnly))
                 return 1;
-            file.write(script(qint64(megabytes) << 20));
+            file.write(bench::script(qint64(megabytes) << 20));
         }
         const long before = peakKilobytes();
         QElapsedTimer timer;
@@ -103,11 +95,24 @@ int main(int argc, char *argv[])
                     "before)\n",
                     megabytes, label, seconds, peak / 1024.0, peak / 1024.0 / megabytes,
                     before / 1024.0);
-        return window.text().size() > 0 ? 0 : 1;
+        QPlainTextEdit plain;
+        plain.setFont(ui::scriptFont());
+        plain.setLineWrapMode(QPlainTextEdit::NoWrap);
+        plain.resize(window.mainTextEdit().size());
+        plain.show();
+        QApplication::processEvents();
+        const QString text = window.text();
+        timer.restart();
+        plain.setPlainText(text);
+        QApplication::processEvents();
+        const double floor = double(timer.nsecsElapsed()) / 1e9;
+        std::printf("  setPlainText of the same text in a plain box: %.2f s (open is %.2fx)\n",
+                    floor, seconds / floor);
+        return text.size() > 0 ? 0 : 1;
     }
 
     const double empty = clickMillis(window, 50);
-    window.replace(QString::fromLatin1(script(qint64(megabytes) << 20)));
+    window.replace(QString::fromLatin1(bench::script(qint64(megabytes) << 20)));
     QApplication::processEvents();
     const double big = clickMillis(window, 50);
     std::printf("append %s: %.3f ms on an empty text, %.3f ms on %d MB (%.2fx)\n", label, empty,

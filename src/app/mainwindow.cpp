@@ -9,6 +9,7 @@
 #include "ui/dialogslot.h"
 #include "ui/host.h"
 #include "ui/look.h"
+#include "ui/pictures.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -33,8 +34,9 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
 {
     core::setProgramVersion(u"1.1"_s);
     registerIcons();
-    // Every window of the program, the tool dialogs included, shows the program's icon.
-    QApplication::setWindowIcon(QIcon(u":/icons/velmora.svg"_s));
+    // Every window of the program, the tool dialogs included, shows the program's icon. The
+    // pictures are rendered from the SVGs beside them (tools/render-icons.sh): quicker to load.
+    QApplication::setWindowIcon(ui::picture(u":/icons/velmora"_s));
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Orlund's Velmora 1.1"_s);
 
@@ -87,7 +89,7 @@ QWidget *MainWindow::makeToolbar()
         button->setToolTip(tip);
         button->setAccessibleName(tip);
         if (!picture.isEmpty())
-            button->setIcon(QIcon(u":/icons/"_s + picture + u".svg"_s));
+            button->setIcon(ui::picture(u":/icons/"_s + picture));
         button->setIconSize(QSize(24, 24));
         button->setFixedSize(34, 34);
         button->setAutoRaise(true);

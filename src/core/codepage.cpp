@@ -37,8 +37,16 @@ QString fromCp1252(QByteArrayView bytes)
 
 QByteArray toCp1252(QStringView text)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *out = bytes.data();
+    QByteArray bytes;
+    appendCp1252(bytes, text);
+    return bytes;
+}
+
+void appendCp1252(QByteArray &bytes, QStringView text)
+{
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char *out = bytes.data() + start;
     // A character outside the Basic Multilingual Plane is one '?' although it takes two
     // UTF-16 units, as the system's own conversion writes it.
     qsizetype n = 0;
@@ -48,8 +56,7 @@ QByteArray toCp1252(QStringView text)
             ++i;
         out[n++] = c.isSurrogate() ? '?' : encode(c.unicode());
     }
-    bytes.truncate(n);
-    return bytes;
+    bytes.truncate(start + n);
 }
 
 } // namespace core

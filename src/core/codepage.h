@@ -16,4 +16,8 @@ QString fromCp1252(QByteArrayView bytes);
 // One byte per character; a character the code page cannot hold becomes '?'.
 QByteArray toCp1252(QStringView text);
 
+// The same, appended to bytes: a long text can be encoded piece by piece into one buffer.
+// A piece must not end between the two halves of a surrogate pair.
+void appendCp1252(QByteArray &bytes, QStringView text);
+
 } // namespace core

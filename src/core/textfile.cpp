@@ -2,36 +2,122 @@
 
 #include "codepage.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace core {
 
-bool writeTextFile(const QString &path, const QString &text, const WriteProgress &progress)
+bool isSaveTarget(const QString &path)
 {
-    if (path.isEmpty() || QFileInfo(path).isDir())
+    if (path.isEmpty())
         return false;
-    QByteArray bytes = toCp1252(text);
-    bytes.append("\r\n", 2);
+    const QFileInfo info(path);
+    if (info.exists()) // follows links
+        return info.isFile();
+    // Nothing there, or a link that leads nowhere: a link to a new name is followed when the
+    // save creates the file; a loop of links has no end to follow.
+    if (!info.isSymLink())
+        return true;
+    QFileInfo target = info;
+    for (int depth = 0; depth < 40 && target.isSymLink(); ++depth)
+        target.setFile(target.symLinkTarget());
+    return !target.isSymLink() && !target.exists();
+}
 
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    constexpr qint64 kChunk = qint64(1) << 20;
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 n = std::min(kChunk, bytes.size() - done);
-        if (file.write(bytes.constData() + done, n) != n) {
-            file.cancelWriting();
-            return false;
-        }
-        done += n;
-        if (progress && !progress(done)) {
-            file.cancelWriting();
-            return false;
-        }
+TextFileWriter::TextFileWriter(const QString &path, WriteProgress progress)
+    : m_progress(std::move(progress))
+{
+    m_failed = !isSaveTarget(path);
+    if (m_failed)
+        return;
+    m_file = std::make_unique<QSaveFile>(path);
+    m_failed = !m_file->open(QIODevice::WriteOnly);
+}
+
+TextFileWriter::~TextFileWriter() = default; // an uncommitted file is thrown away
+
+constexpr qsizetype kChunk = qsizetype(1) << 20;
+
+void TextFileWriter::append(QStringView piece)
+{
+    while (!m_failed && !piece.isEmpty()) {
+        qsizetype length = std::min(piece.size(), kChunk);
+        if (length < piece.size() && piece[length - 1].isHighSurrogate())
+            --length;
+        appendCp1252(m_buffer, piece.first(length));
+        piece = piece.sliced(length);
+        if (m_buffer.size() >= kChunk)
+            flush();
     }
-    return file.commit();
+}
+
+bool TextFileWriter::flush()
+{
+    if (m_failed || m_buffer.isEmpty())
+        return !m_failed;
+    if (m_file->write(m_buffer) != m_buffer.size()) {
+        m_failed = true;
+    } else {
+        m_written += m_buffer.size();
+        m_failed = m_progress && !m_progress(m_written);
+    }
+    m_buffer.clear();
+    return !m_failed;
+}
+
+bool TextFileWriter::commit()
+{
+    m_buffer.append("\r\n", 2);
+    if (!flush()) {
+        if (m_file)
+            m_file->cancelWriting();
+        return false;
+    }
+    return m_file->commit();
+}
+
+bool writeTextFile(const QString &path, QStringView text, const WriteProgress &progress)
+{
+    TextFileWriter writer(path, progress);
+    writer.append(text);
+    return writer.commit();
+}
+
+bool openRegularFile(QFile &file, const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+#ifdef Q_OS_UNIX
+    // Checked before opening, so that opening has no effect on a device; checked again on
+    // what was opened, without blocking on a FIFO, in case the path changed in between.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status
+    {};
+    if (::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    if (!QFileInfo(path).isFile())
+        return false;
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly);
+#endif
 }
 
 } // namespace core

@@ -12,6 +12,8 @@ class MainTextEdit;
 
 // Öffnen, Speichern unter... and Speichern: the main text to and from files the user picks.
 // Every failure ends a command silently; the paths are remembered before the file is touched.
+// Only regular files are opened and saved; a file too big for the memory left is refused
+// before it is read, and the main text stays as it was.
 class FileCommands
 {
 public:
@@ -26,7 +28,13 @@ public:
 
     static inline const QString kFilter = QStringLiteral("Alle Dateien (*.*)|*");
 
+    // Whether a file of this size can be read into the main text with the memory left.
+    static bool fitsInMemory(qint64 fileBytes);
+
 private:
+    // Writes the main text to the file; false when that failed.
+    bool write(const QString &path) const;
+
     ui::Host &m_host;
     MainTextEdit &m_mainText;
     QString m_openedPath;

@@ -55,6 +55,12 @@ QList<QTextBlock> MainTextEdit::shownBlocks() const
     return blocks;
 }
 
+void MainTextEdit::beforeLayout(int position, int removed, int added)
+{
+    if (m_highlighter)
+        m_highlighter->documentChanged(position, removed, added);
+}
+
 bool MainTextEdit::isOwnChange() const
 {
     return ui::ExactTextEdit::isOwnChange() || (m_highlighter && m_highlighter->isColouring());

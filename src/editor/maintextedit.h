@@ -21,6 +21,7 @@ public:
 
 protected:
     bool isOwnChange() const override;
+    void beforeLayout(int position, int removed, int added) override;
 
 private:
     QList<QTextBlock> shownBlocks() const;

@@ -1,12 +1,13 @@
 #include "readfilepart.h"
 
 #include "core/codepage.h"
+#include "core/textfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QtNumeric>
 
 #include <limits>
+#include <new>
 
 namespace {
 
@@ -37,16 +38,32 @@ struct Int32
     }
 };
 
-} // namespace
+// Files of the system's own (under /proc or /sys) report the size 0 and yield their bytes
+// all the same. They are read whole, up to this size; a bigger one is refused.
+constexpr qint64 kMostUnsizedBytes = qint64(64) << 20;
 
-std::optional<QString> ReadFilePart(const QString &path, qint32 start, qint32 length)
+std::optional<QString> readPart(const QString &path, qint32 start, qint32 length)
 {
-    if (path.isEmpty() || QFileInfo(path).isDir())
+    QFile file;
+    if (!core::openRegularFile(file, path))
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const qint64 size = file.size();
+    qint64 size = file.size();
+    std::optional<QByteArray> whole;
+    if (size == 0) {
+        whole.emplace();
+        constexpr qint64 kChunk = 64 * 1024;
+        for (qint64 got = 1; got > 0;) {
+            if (whole->size() > kMostUnsizedBytes)
+                return std::nullopt;
+            const qsizetype at = whole->size();
+            whole->resize(at + kChunk);
+            got = file.read(whole->data() + at, kChunk);
+            if (got < 0)
+                return std::nullopt;
+            whole->resize(at + got);
+        }
+        size = whole->size();
+    }
     if (size > std::numeric_limits<qint32>::max())
         return std::nullopt;
     const auto fileLength = static_cast<qint32>(size);
@@ -82,10 +99,23 @@ std::optional<QString> ReadFilePart(const QString &path, qint32 start, qint32 le
     if (n < 1)
         return QString();
 
+    if (whole)
+        return core::fromCp1252(QByteArrayView(*whole).sliced(s - 1, n));
     if (!file.seek(qint64(s) - 1))
         return std::nullopt;
     const QByteArray bytes = file.read(n);
     if (bytes.size() != n)
         return std::nullopt;
     return core::fromCp1252(bytes);
+}
+
+} // namespace
+
+std::optional<QString> ReadFilePart(const QString &path, qint32 start, qint32 length)
+{
+    try {
+        return readPart(path, start, length);
+    } catch (const std::bad_alloc &) {
+        return std::nullopt; // more than the program can hold
+    }
 }

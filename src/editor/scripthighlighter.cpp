@@ -1,6 +1,7 @@
 #include "scripthighlighter.h"
 
 #include "highlighting.h"
+#include "ui/exacttextedit.h"
 
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
@@ -50,11 +51,9 @@ ScriptHighlighter::ScriptHighlighter(QPlainTextEdit &box, ShownBlocks shownBlock
     : QObject(&box), m_box(box), m_shownBlocks(std::move(shownBlocks))
 {
     connect(&box, &QPlainTextEdit::updateRequest, this, &ScriptHighlighter::viewUpdated);
-    connect(box.document(), &QTextDocument::contentsChange, this,
-            &ScriptHighlighter::forgetChangedLines);
 }
 
-void ScriptHighlighter::forgetChangedLines(int position, int, int added)
+void ScriptHighlighter::documentChanged(int position, int, int added)
 {
     if (m_colouring)
         return;
@@ -66,16 +65,42 @@ void ScriptHighlighter::forgetChangedLines(int position, int, int added)
         m_dirty = true;
         return;
     }
-    // Text appended below the view, the usual case for a big script, leaves the view alone.
-    if (position <= m_shownEnd)
-        m_dirty = true;
+    // A few changed lines, as typing makes them, are coloured right away: the box lays them
+    // out next. Text appended below the view, the usual case for a big script, waits until
+    // it is scrolled into view.
+    constexpr int kFewLines = 8;
+    const bool shown = position <= m_shownEnd;
     const QTextDocument *document = m_box.document();
     const QTextBlock last = document->findBlock(position + added);
+    QScopedValueRollback guard(m_colouring, true);
+    int count = 0;
     for (QTextBlock block = document->findBlock(position); block.isValid(); block = block.next()) {
-        block.setUserState(-1);
+        if (shown && ++count <= kFewLines)
+            colour(block);
+        else
+            block.setUserState(-1);
         if (block == last)
             break;
     }
+    if (count > kFewLines)
+        m_dirty = true;
+}
+
+bool ScriptHighlighter::colour(QTextBlock block)
+{
+    QTextLayout &layout = *block.layout();
+    QList<QTextLayout::FormatRange> ranges;
+    // The pieces of a very long line stay plain: colours would make them slow again.
+    if (!ui::ExactTextEdit::isPiece(block) && block.length() <= ui::ExactTextEdit::kLongLine) {
+        const QString text = block.text();
+        for (const Span &span : highlightLine(text))
+            ranges.append({int(span.start), int(span.length), formatOf(span.token)});
+    }
+    block.setUserState(m_generation);
+    if (ranges.isEmpty() && layout.formats().isEmpty())
+        return false;
+    layout.setFormats(ranges);
+    return true;
 }
 
 void ScriptHighlighter::viewUpdated(const QRect &, int dy)
@@ -97,18 +122,18 @@ void ScriptHighlighter::colourVisibleLines()
     QTextDocument *document = m_box.document();
     const QList<QTextBlock> shown = m_shownBlocks();
     m_shownEnd = shown.isEmpty() ? -1 : shown.last().position() + shown.last().length();
-    for (QTextBlock block : shown) {
-        if (block.userState() == m_generation)
+    int from = -1;
+    int to = -1;
+    for (const QTextBlock &block : shown) {
+        if (block.userState() == m_generation || !colour(block))
             continue;
-        QList<QTextLayout::FormatRange> ranges;
-        const QString text = block.text();
-        for (const Span &span : highlightLine(text))
-            ranges.append({int(span.start), int(span.length), formatOf(span.token)});
-        block.layout()->setFormats(ranges);
-        block.setUserState(m_generation);
-        // Lays the line out again with its colours; the text stays as it is.
-        document->markContentsDirty(block.position(), block.length());
+        if (from < 0)
+            from = block.position();
+        to = block.position() + block.length() - 1;
     }
+    // Lays the recoloured lines out again with their colours, at once; the text stays as it is.
+    if (from >= 0)
+        document->markContentsDirty(from, std::max(to - from, 1));
 }
 
 } // namespace editor

@@ -12,7 +12,9 @@ namespace editor {
 
 // Colours the lines of a plain text box that are on screen, and only those: a big script
 // opens and grows as fast as without colours. It touches neither the text nor its undo
-// history; the colours live in the layouts of the shown lines.
+// history; the colours live in the layouts of the shown lines. A line the user edits is
+// coloured again within the edit, before the box lays it out, so that the box repaints that
+// line only. The pieces of a very long line stay without colours.
 class ScriptHighlighter : public QObject
 {
     Q_OBJECT
@@ -28,9 +30,12 @@ public:
     void colourVisibleLines();
     // The box's view moved by dy pixels or was redrawn.
     void viewUpdated(const QRect &rect, int dy);
+    // The document changed and the box is about to lay out the changed blocks again.
+    void documentChanged(int position, int removed, int added);
 
 private:
-    void forgetChangedLines(int position, int removed, int added);
+    // Sets the block's colours; returns whether its formats changed.
+    bool colour(QTextBlock block);
 
     QPlainTextEdit &m_box;
     ShownBlocks m_shownBlocks;

@@ -1,0 +1,193 @@
+#include "app/mainwindow.h"
+#include "editor/filecommands.h"
+#include "editor/maintextedit.h"
+#include "support/fakehost.h"
+#include "support/files.h"
+#include "support/golden.h"
+#include "ui/programfolder.h"
+
+#include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Fixture
+{
+    QTemporaryDir dir;
+    FakeHost host{dir.path()};
+    app::MainWindow window{host};
+
+    Fixture()
+    {
+        window.resize(900, 600);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.replace(u"bisheriger Text"_s);
+    }
+    editor::MainTextEdit &box() { return window.mainTextEdit(); }
+    void click(const QString &button, const QString &chosenFile)
+    {
+        host.fileNames.enqueue(chosenFile);
+        window.findChild<QAbstractButton *>(button)->click();
+        QCoreApplication::processEvents();
+    }
+};
+
+} // namespace
+
+class TestMainText : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Öffnen takes only regular files and never waits; a special file is neither read nor
+    // replaced by Speichern unter..., silently, and the tool dialogs say they failed.
+    void specialFiles_data()
+    {
+        QTest::addColumn<QString>("kind"); // or the path of a file of the system
+        QTest::newRow("FIFO") << u"fifo"_s;
+        QTest::newRow("device node") << u"device"_s;
+        QTest::newRow("loop of links") << u"loop"_s;
+        QTest::newRow("endless device of the system") << u"/dev/zero"_s;
+    }
+    void specialFiles()
+    {
+        QFETCH(QString, kind);
+        Fixture f;
+        const bool own = !kind.startsWith(u'/');
+        const QString path = own ? f.dir.filePath(u"description.ext"_s) : kind;
+        if (own && !makeSpecial(kind, path))
+            QSKIP("this system does not let the test make such a file");
+        const QString type = fileKind(path);
+        f.click(u"Command16"_s, path);
+        QCOMPARE(f.window.text(), u"bisheriger Text"_s);
+        if (own) { // never save onto the system's own
+            f.click(u"Command19"_s, path);
+            QCOMPARE(fileKind(path), type);
+            QVERIFY(f.host.messages.isEmpty());
+            QVERIFY(!ui::saveToProgramFolder(f.host, u"description.ext"_s, u"x"_s));
+            QCOMPARE(f.host.lastMessage().text, u"Die Datei konnte nicht ertsellt werden"_s);
+            QCOMPARE(fileKind(path), type);
+        }
+    }
+
+    // A file of the system that reports the size 0 is read whole all the same, and a link
+    // to a regular file is followed.
+    void filesThatAreRead()
+    {
+        Fixture f;
+        QFile version(u"/proc/version"_s);
+        if (!version.open(QIODevice::ReadOnly) || version.size() != 0)
+            QSKIP("no /proc/version of size 0 here");
+        const QByteArray content = version.readAll();
+        f.click(u"Command16"_s, u"/proc/version"_s);
+        QCOMPARE(f.window.text(), QString::fromLatin1(content));
+        QVERIFY(putFile(f.dir.filePath(u"a.sqs"_s), "alt"));
+        QVERIFY(QFile::link(f.dir.filePath(u"a.sqs"_s), f.dir.filePath(u"link.sqs"_s)));
+        f.click(u"Command16"_s, f.dir.filePath(u"link.sqs"_s));
+        QCOMPARE(f.window.text(), u"alt"_s);
+    }
+
+    // A file the program cannot hold is refused before it is read; the main text stays.
+    void tooBigToHold_data()
+    {
+        QTest::addColumn<qint64>("size"); // of a sparse file, never allocated
+        QTest::addColumn<qint64>("room"); // memory left to the process; 0: as it is
+        QTest::newRow("64 GB") << (qint64(64) << 30) << qint64(0);
+        QTest::newRow("150 MB with 600 MB left") << (qint64(150) << 20) << (qint64(600) << 20);
+    }
+    void tooBigToHold()
+    {
+        QFETCH(qint64, size);
+        QFETCH(qint64, room);
+#if defined(__SANITIZE_ADDRESS__)
+        if (room > 0)
+            QSKIP("the address sanitizer does not run under an address-space limit");
+#endif
+        Fixture f;
+        const QString path = f.dir.filePath(u"huge.sqs"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+        file.close();
+        rlimit before{};
+        QCOMPARE(::getrlimit(RLIMIT_AS, &before), 0);
+        const auto restore = qScopeGuard([&] { ::setrlimit(RLIMIT_AS, &before); });
+        QFile pages(u"/proc/self/statm"_s); // the first number: the address space used
+        if (room > 0 && pages.open(QIODevice::ReadOnly)) {
+            rlimit limit = before;
+            limit.rlim_cur =
+                rlim_t(pages.readAll().split(' ')[0].toLongLong() * ::getpagesize() + room);
+            QCOMPARE(::setrlimit(RLIMIT_AS, &limit), 0);
+        }
+        f.click(u"Command16"_s, path);
+        QCOMPARE(f.window.text(), u"bisheriger Text"_s);
+    }
+
+    // An edited line gets its colours within the edit, and the box repaints that line
+    // only, not the whole view.
+    void editedLineColouredAtOnce_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("spans");
+        QTest::addColumn<int>("firstLength");
+        QTest::newRow("a comment at the start") << 0 << u";"_s << 1 << 13;
+        QTest::newRow("a label in the middle") << 10 << u"#"_s << 1 << 13;
+        QTest::newRow("a string opened at the end") << 19 << u"\""_s << 3 << 4;
+    }
+    void editedLineColouredAtOnce()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, typed);
+        QFETCH(int, spans);
+        QFETCH(int, firstLength);
+        Fixture f;
+        QStringList lines;
+        for (int i = 0; i < 20; ++i)
+            lines.append(u"hint \"Zeile\""_s);
+        f.box().setText(lines.join(u"\r\n"_s));
+        QTextCursor cursor(f.box().document()->findBlockByNumber(line));
+        if (line == 19)
+            cursor.movePosition(QTextCursor::EndOfBlock);
+        f.box().setTextCursor(cursor);
+        QCoreApplication::processEvents();
+        QSignalSpy wholeView(f.box().document()->documentLayout(),
+                             &QAbstractTextDocumentLayout::update);
+
+        QTest::keyClicks(&f.box(), typed);
+        const QTextBlock block = f.box().document()->findBlockByNumber(line);
+        const QList<QTextLayout::FormatRange> formats = block.layout()->formats();
+        QCOMPARE(formats.size(), spans);
+        QCOMPARE(formats[0].start, 0);
+        QCOMPARE(formats[0].length, firstLength);
+        QCOMPARE(wholeView.size(), 0);
+    }
+
+    // The pieces of a very long line are shown without colours.
+    void longLineStaysPlain()
+    {
+        Fixture f;
+        const QByteArray line = QByteArray("hint \"lang\"; ").repeated(2000);
+        QVERIFY(putFile(f.dir.filePath(u"long.sqs"_s), "hint \"kurz\"\r\n" + line));
+        f.click(u"Command16"_s, f.dir.filePath(u"long.sqs"_s));
+        QCoreApplication::processEvents();
+        const QTextDocument &document = *f.box().document();
+        QVERIFY(document.blockCount() > 2);
+        QCOMPARE(document.firstBlock().layout()->formats().size(), 2);
+        for (QTextBlock block = document.firstBlock().next(); block.isValid(); block = block.next())
+            QVERIFY(block.layout()->formats().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestMainText)
+#include "test_maintext.moc"
