@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "core/version.h"
 #include "support/fakehost.h"
+#include "support/golden.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,14 +20,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString kData = QStringLiteral(VELMORA_TEST_DATA "/");
-
-QString read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : u"(none)"_s;
-}
 
 // "open" (editable on white), "shut" (disabled, read-only, grey) or "locked" (read-only grey).
 QString look(const QLineEdit &box)
@@ -52,7 +45,7 @@ private slots:
         m_folder = std::make_unique<QTemporaryDir>();
         m_host = std::make_unique<FakeHost>(m_folder->path());
         m_main = std::make_unique<app::MainWindow>(*m_host);
-        m_form = m_main->openDialog(u"Form4"_s);
+        m_form = m_main->openDialog(app::Tool::BriefingEditor);
     }
 
     void chains_data()
@@ -148,16 +141,16 @@ private slots:
 
     void fullPages()
     {
-        QFETCH(QString, form);
+        QFETCH(app::Tool, tool);
         QFETCH(QString, page);
         // Not the usual version: the pages must read it from where the main window keeps it.
         core::setProgramVersion(u"7.3"_s);
-        m_form = m_main->openDialog(form);
+        m_form = m_main->openDialog(tool);
         m_host->fileNames.enqueue(u"/home/a/Meine Bilder/mein bild.jpg"_s);
         // A step is a control name alone (click it), Name "text" (replace its text) or
         // Name +"text" (append to it). HTML, quotes and ampersands must go in unchanged.
         for (const QString &line :
-             read(kData + page + u"_full.steps"_s).split(u'\n', Qt::SkipEmptyParts)) {
+             golden(page + u"_full.steps"_s).split(u'\n', Qt::SkipEmptyParts)) {
             const QString control = line.section(u' ', 0, 0), value = line.section(u' ', 1);
             if (value.isEmpty())
                 child<QAbstractButton>(control)->click();
@@ -168,17 +161,17 @@ private slots:
         }
         action(2)->click(); // no question with an empty main text
         QVERIFY(m_host->messages.isEmpty() && !m_form->isVisible());
-        QCOMPARE(m_main->text(), read(kData + page + u"_full.html"_s));
+        QCOMPARE(m_main->text(), golden(page + u"_full.html"_s));
     }
 
     void saveAndTransfer_data() { forms(); }
 
     void saveAndTransfer()
     {
-        QFETCH(QString, form);
+        QFETCH(app::Tool, tool);
         QFETCH(QString, page);
-        m_form = m_main->openDialog(form);
-        const QString empty = read(kData + page + u"_empty.html"_s);
+        m_form = m_main->openDialog(tool);
+        const QString empty = golden(page + u"_empty.html"_s);
         const QString path =
             m_folder->filePath(overview() ? u"Overview.html"_s : u"Briefing.html"_s);
 
@@ -188,7 +181,7 @@ private slots:
         QCOMPARE(preview(), empty);
         QVERIFY(QDir().rmdir(path));
         action(1)->click();
-        QCOMPARE(read(path), empty + u"\r\n"_s);
+        QCOMPARE(fileBytes(path), (empty + u"\r\n"_s).toLatin1());
         QVERIFY(preview().isEmpty() && m_form->isVisible());
 
         m_main->replace(u"alt"_s);
@@ -213,7 +206,7 @@ private slots:
 
     void choosePicture()
     {
-        m_form = m_main->openDialog(u"Form5"_s);
+        m_form = m_main->openDialog(app::Tool::OverviewEditor);
         const QLabel *warning = child<QLabel>(u"Label4"_s);
         QVERIFY(warning->text().isEmpty());
         box(1)->setText(u"Titel"_s);
@@ -233,10 +226,10 @@ private slots:
 private:
     static void forms()
     {
-        QTest::addColumn<QString>("form");
+        QTest::addColumn<app::Tool>("tool");
         QTest::addColumn<QString>("page"); // the start of its golden files' names
-        QTest::newRow("briefing") << u"Form4"_s << u"briefing"_s;
-        QTest::newRow("overview") << u"Form5"_s << u"overview"_s;
+        QTest::newRow("briefing") << app::Tool::BriefingEditor << u"briefing"_s;
+        QTest::newRow("overview") << app::Tool::OverviewEditor << u"overview"_s;
     }
     template <typename T> T *child(const QString &name) const
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/host.h"
+#include "ui/maintext.h"
 
 #include <QList>
 #include <QQueue>
@@ -50,4 +51,12 @@ public:
 
 private:
     QString m_folder;
+};
+
+// A main text that is a plain string, for dialogs tried without the main window.
+struct FakeMainText : ui::MainText
+{
+    QString value;
+    QString text() const override { return value; }
+    void replace(const QString &text) override { value = text; }
 };

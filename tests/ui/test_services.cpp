@@ -1,6 +1,5 @@
 #include "support/fakehost.h"
 #include "support/golden.h"
-#include "ui/maintext.h"
 #include "ui/programfolder.h"
 #include "ui/realhost.h"
 #include "ui/transfer.h"
@@ -10,16 +9,6 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-class StringText : public ui::MainText
-{
-public:
-    QString value;
-    QString text() const override { return value; }
-    void replace(const QString &text) override { value = text; }
-};
-} // namespace
 
 class TestServices : public QObject
 {
@@ -50,7 +39,7 @@ private Q_SLOTS:
         QFETCH(bool, closed);
         FakeHost host;
         host.answers.enqueue(answer);
-        StringText main;
+        FakeMainText main;
         main.value = before;
         QWidget dialog;
         dialog.show();
