@@ -1,6 +1,5 @@
-#include "app/mainwindow.h"
 #include "editor/filecommands.h"
-#include "support/fakehost.h"
+#include "support/steps.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -25,11 +24,6 @@ const QList<std::pair<Tool, QString>> kTools = {
     {Tool::BriefingEditor, u"Form4"_s}, {Tool::OverviewEditor, u"Form5"_s},
     {Tool::SoundEditor, u"Form6"_s},    {Tool::ExtendedCampaign, u"Form7"_s},
     {Tool::WeaponsEditor, u"Form8"_s},  {Tool::Artillery, u"Form9"_s}};
-
-void click(QWidget &window, const QString &button)
-{
-    window.findChild<QAbstractButton *>(button)->click();
-}
 
 QStringList fieldTexts(QWidget &window)
 {
@@ -146,25 +140,25 @@ private Q_SLOTS:
 
     void resetRestoresDefaultsAndKeepsPaths()
     {
-        FakeHost host;
-        app::MainWindow window(host);
-        const QStringList defaults = fieldTexts(window);
-        for (QLineEdit *field : window.findChildren<QLineEdit *>())
+        Program program;
+        const Window w{&program.main};
+        const QStringList defaults = fieldTexts(program.main);
+        for (QLineEdit *field : program.main.findChildren<QLineEdit *>())
             field->setText(u"x"_s);
-        window.replace(u"something"_s);
-        host.fileNames.enqueue(u"/nonexistent/a.sqs"_s);
-        click(window, u"Command19"_s);
-        click(window, u"Command22"_s);
-        QVERIFY(window.isEmpty());
-        QCOMPARE(fieldTexts(window), defaults);
-        QCOMPARE(window.fileCommands().saveAsPath(), u"/nonexistent/a.sqs"_s);
-        QVERIFY(host.messages.isEmpty());
+        program.main.replace(u"something"_s);
+        program.host.fileNames.enqueue(u"/nonexistent/a.sqs"_s);
+        w.click(u"Command19"_s);
+        w.click(u"Command22"_s);
+        QVERIFY(program.main.isEmpty());
+        QCOMPARE(fieldTexts(program.main), defaults);
+        QCOMPARE(program.main.fileCommands().saveAsPath(), u"/nonexistent/a.sqs"_s);
+        QVERIFY(program.host.messages.isEmpty());
     }
 
     void dialogsExistOnceAndOutliveTheMainWindow()
     {
-        FakeHost host;
-        app::MainWindow window(host);
+        Program program;
+        app::MainWindow &window = program.main;
         window.show();
         for (const auto &[tool, form] : kTools) {
             QWidget *first = window.openDialog(tool);
@@ -172,66 +166,37 @@ private Q_SLOTS:
             QVERIFY(first->isWindow() && !first->parentWidget() && first->isVisible());
             QCOMPARE(window.openDialog(tool), first);
         }
-        // The calculator from the toolbar and from the menu is one window.
-        click(window, u"Command9"_s);
-        window.findChild<QAction *>(u"bdpcalc"_s)->trigger();
-        int calculators = 0;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            calculators += w->objectName() == u"Form2"_s && w->isVisible();
-        QCOMPARE(calculators, 1);
-
-        // Once closed, a dialog comes back with its defaults.
-        QWidget *dialog = window.dialog(Tool::BombDrop);
-        dialog->findChild<QLineEdit *>(u"Text1"_s)->setText(u"400"_s);
-        dialog->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!window.dialog(Tool::BombDrop));
-        dialog = window.openDialog(Tool::BombDrop);
-        QCOMPARE(dialog->findChild<QLineEdit *>(u"Text1"_s)->text(), QString());
-
         // The main window's own close box closes it alone; a late transfer still lands.
         window.close();
-        QVERIFY(!window.isVisible() && dialog->isVisible());
+        QVERIFY(!window.isVisible() && window.dialog(Tool::Artillery)->isVisible());
         window.replace(u"late"_s);
         QCOMPARE(window.text(), u"late"_s);
     }
 
+    void stories_data() { addStories(); }
+    void stories()
+    {
+        QFETCH(QString, steps);
+        Program program;
+        playSteps(program, steps);
+    }
+
     void closeButtonClosesDialogsInOrder()
     {
-        FakeHost host;
-        app::MainWindow window(host);
+        Program program;
+        app::MainWindow &window = program.main;
         window.show();
         for (const auto &[tool, form] : kTools)
             window.openDialog(tool);
         window.replace(u"unsaved"_s);
         CloseRecorder recorder;
         qApp->installEventFilter(&recorder);
-        click(window, u"Command17"_s);
+        Window{&window}.click(u"Command17"_s);
         qApp->removeEventFilter(&recorder);
         QCOMPARE(recorder.closed,
                  (QStringList{u"Form8"_s, u"Form7"_s, u"Form6"_s, u"Form5"_s, u"Form4"_s,
                               u"Form3"_s, u"Form2"_s, u"Form9"_s, u"Form1"_s}));
-        QVERIFY(!window.isVisible() && host.messages.isEmpty());
-    }
-
-    // A paste beyond the toolkit's default limit of 32 767 characters stays whole in every
-    // single-line field of every window and goes whole into what is made of it.
-    void longPastesStayWhole()
-    {
-        FakeHost host;
-        app::MainWindow main(host);
-        QList<QWidget *> windows{&main};
-        for (const auto &[tool, form] : kTools)
-            windows.append(main.openDialog(tool));
-        const QString paste = u"Bedingung "_s.repeated(4000);
-        for (QWidget *window : windows) {
-            for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
-                field->setText(paste);
-                QVERIFY2(field->text() == paste, qPrintable(field->objectName()));
-            }
-        }
-        click(main, u"Command2"_s); // "If Anweisung >"
-        QCOMPARE(main.text(), u"If ("_s + paste + u") then ["_s + paste + u"];\r\n"_s);
+        QVERIFY(!window.isVisible() && program.host.messages.isEmpty());
     }
 
     // No control overlaps another or leaves the window, every caption is readable in full,

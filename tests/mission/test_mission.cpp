@@ -1,58 +1,12 @@
-#include "mission/soundeditor.h"
 #include "mission/soundlistmodel.h"
 #include "mission/stockmodel.h"
-#include "mission/weaponseditor.h"
-#include "support/fakehost.h"
-#include "support/golden.h"
-#include "ui/exacttextedit.h"
-#include "ui/look.h"
+#include "support/steps.h"
 
-#include <QAbstractButton>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QProgressBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using Addition = mission::SoundListModel::Addition;
-
-namespace {
-
-// A dialog made as the main window makes it, on a fake host with an empty program folder.
-template <typename Dialog> struct Session
-{
-    QTemporaryDir folder;
-    FakeHost host{folder.path()};
-    FakeMainText mainText;
-    Dialog dialog{ui::DialogContext{host, mainText}};
-
-    template <typename T = QWidget> T *get(const QString &name) const
-    {
-        T *found = dialog.template findChild<T *>(name);
-        return found ? found : (qFatal("no control %s", qPrintable(name)), nullptr);
-    }
-    void type(const QString &box, const QString &text) { get<QLineEdit>(box)->setText(text); }
-    void click(const QString &button) { get<QAbstractButton>(button)->click(); }
-    bool enabled(const QString &control) const { return get(control)->isEnabled(); }
-    bool grey(const QString &box) const
-    {
-        return get(box)->palette().color(QPalette::Base) == QPalette().color(QPalette::Button);
-    }
-    QString result(const QString &box) const { return get<ui::ExactTextEdit>(box)->text(); }
-    QByteArray saved() const { return fileBytes(folder.filePath(u"description.ext"_s)); }
-    QStringList entries(const QString &list) const
-    {
-        QStringList texts;
-        for (auto *item : get<QListWidget>(list)->findItems(u"*"_s, Qt::MatchWildcard))
-            texts.append(item->text());
-        return texts;
-    }
-};
-
-} // namespace
 
 class TestMission : public QObject
 {
@@ -97,8 +51,8 @@ private slots:
         for (int n = 0; n < clicks; ++n)
             last = sounds.add(count, QString(), file);
         QTEST(last, "last");
-        QTEST(sounds.fileCaption() +
-                  u" | %1/%2"_s.arg(sounds.progress().value()).arg(sounds.progress().maximum()),
+        const core::ProgressModel &progress = sounds.progress();
+        QTEST(sounds.fileCaption() + u" | %1/%2"_s.arg(progress.value()).arg(progress.maximum()),
               "seen");
         QCOMPARE(sounds.block(), goldenFile.isEmpty() ? QString() : golden(goldenFile));
 
@@ -146,8 +100,8 @@ private slots:
             else if (step == u"Reset"_s)
                 stock.reset(), generated.clear();
             else
-                QCOMPARE((step.startsWith(u"WEAPON"_s) ? stock.addWeapon(name, count)
-                                                       : stock.addMagazine(name, count)),
+                QCOMPARE(step.startsWith(u"WEAPON"_s) ? stock.addWeapon(name, count)
+                                                      : stock.addMagazine(name, count),
                          step + u"\r\n"_s);
         }
         QTEST(QStringList({stock.canGenerate() ? u"generate"_s : u"-"_s,
@@ -158,119 +112,34 @@ private slots:
         QCOMPARE(generated, goldenFile.isEmpty() ? QString() : golden(goldenFile));
     }
 
-    void weaponsEditor()
+    void stories_data() { addStories(); }
+    void stories()
     {
-        Session<mission::WeaponsEditor> s;
-        QVERIFY(!s.enabled(u"Command2"_s) && !s.enabled(u"Command4"_s) && s.grey(u"Text1"_s));
+        QFETCH(QString, steps);
+        Program program;
+        playSteps(program, steps);
+    }
+
+    void catalogueEditions()
+    {
+        Program program;
+        const Window w = program.open(app::Tool::WeaponsEditor);
+        auto entries = [&](const QString &list) {
+            QStringList texts;
+            for (auto *item : w.get<QListWidget>(list)->findItems(u"*"_s, Qt::MatchWildcard))
+                texts.append(item->text());
+            return texts;
+        };
+        // The base edition is the add-on edition without the add-on's entries.
+        const QStringList weapons = entries(u"List1"_s), magazines = entries(u"List2"_s);
+        w.click(u"Check1"_s);
+        QVERIFY(weapons.contains(u"FAL"_s) && !entries(u"List1"_s).contains(u"FAL"_s));
+        QVERIFY(magazines.contains(u"UZIMag"_s) && !entries(u"List2"_s).contains(u"UZIMag"_s));
+        w.click(u"Check1"_s);
+        QCOMPARE(entries(u"List1"_s), weapons);
         // Breaking only between words made every addition take seconds once the box held a
         // word of many thousand letters.
-        QCOMPARE(s.get<QPlainTextEdit>(u"Text1"_s)->wordWrapMode(), QTextOption::WrapAnywhere);
-
-        // The base edition is the add-on edition without the add-on's entries.
-        const QStringList addOnWeapons = s.entries(u"List1"_s);
-        const QStringList addOnMagazines = s.entries(u"List2"_s);
-        s.click(u"Check1"_s);
-        const QStringList baseWeapons = s.entries(u"List1"_s);
-        QVERIFY(addOnWeapons.contains(u"FAL"_s) && !baseWeapons.contains(u"FAL"_s));
-        QVERIFY(!s.entries(u"List2"_s).contains(u"UZIMag"_s));
-        qsizetype at = 0;
-        for (const QString &entry : baseWeapons) // in the add-on edition's order
-            QVERIFY((at = addOnWeapons.indexOf(entry, at) + 1) > 0);
-        s.click(u"Check1"_s);
-        QCOMPARE(s.entries(u"List2"_s), addOnMagazines);
-
-        // The selected entry and the count as typed; after Generieren an addition goes straight
-        // after the final "};".
-        s.get<QListWidget>(u"List1"_s)->setCurrentRow(addOnWeapons.indexOf(u"M16"_s));
-        s.type(u"Text2"_s, u"12"_s);
-        s.click(u"Command1"_s);
-        s.get<QListWidget>(u"List2"_s)->setCurrentRow(addOnMagazines.indexOf(u"M16"_s));
-        s.type(u"Text3"_s, u"40"_s);
-        s.click(u"Command3"_s);
-        QCOMPARE(s.result(u"Text1"_s), u"WEAPON,M16,12\r\nAMMO,M16,40\r\n"_s);
-        QVERIFY(s.enabled(u"Command2"_s) && !s.enabled(u"Command5"_s) && !s.grey(u"Text1"_s));
-        s.click(u"Command2"_s);
-        const QString result = golden(u"stock_example.txt"_s);
-        QCOMPARE(s.result(u"Text1"_s), result);
-        s.click(u"Command3"_s);
-        QCOMPARE(s.result(u"Text1"_s), result + u"AMMO,M16,40\r\n"_s);
-        s.click(u"Command7"_s); // Reset
-        QVERIFY(s.result(u"Text1"_s).isEmpty() && s.grey(u"Text1"_s) && s.enabled(u"Command5"_s));
-    }
-
-    void saveAndTransfer_data()
-    {
-        QTest::addColumn<bool>("sound");
-        QTest::addColumn<QString>("warningEnd");
-        QTest::newRow("sound editor") << true << QString();
-        QTest::newRow("weapons editor") << false << u", trotzdem fortfahren ?"_s;
-    }
-    void saveAndTransfer()
-    {
-        QFETCH(bool, sound);
-        if (sound) {
-            Session<mission::SoundEditor> s;
-            s.type(u"Text2"_s, u"31"_s);
-            s.click(u"Command1"_s);
-            QCOMPARE(s.host.messageTexts(), QStringList{u"Vorerst maximal 30 Sounds..."_s});
-            s.type(u"Text1"_s, u"D"_s); // the worked example
-            s.type(u"Text2"_s, u"2"_s);
-            for (const QString &file : {u"A"_s, u"B"_s}) {
-                QVERIFY(s.enabled(u"Command1"_s));
-                s.type(u"Text3"_s, file);
-                s.click(u"Command1"_s);
-                QVERIFY(s.grey(u"Text1"_s) && ui::isLocked(*s.get(u"Text2"_s)));
-                QVERIFY(s.get<QLineEdit>(u"Text3"_s)->text().isEmpty());
-            }
-            QCOMPARE(s.result(u"Text5"_s), golden(u"sound_two.txt"_s));
-            QCOMPARE(s.get<QLabel>(u"Label3"_s)->text(), u"Fertig"_s);
-            QVERIFY(!s.enabled(u"Command1"_s) &&
-                    s.get<QProgressBar>(u"ProgressBar1"_s)->value() == 2);
-            saveAndTransferIn(s, u"Text5"_s, {u"Command3"_s, u"Command4"_s, u"Command5"_s});
-            s.click(u"Command2"_s); // Reset
-            QVERIFY(s.result(u"Text5"_s).isEmpty() && s.enabled(u"Command1"_s));
-            QVERIFY(!s.grey(u"Text1"_s) && !ui::isLocked(*s.get(u"Text2"_s)));
-            QCOMPARE(s.get<QLabel>(u"Label3"_s)->text(), u"Name der 1. Sounddatei"_s);
-        } else {
-            Session<mission::WeaponsEditor> s;
-            s.click(u"Command1"_s);
-            s.click(u"Command2"_s);
-            saveAndTransferIn(s, u"Text1"_s, {u"Command4"_s, u"Command5"_s, u"Command6"_s});
-        }
-    }
-
-private:
-    // Save twice (the file is replaced, not appended to), then fail; transfer cancelled (the
-    // dialog closes all the same) and accepted; close.
-    template <typename Dialog>
-    void saveAndTransferIn(Session<Dialog> &s, const QString &box, const QStringList &buttons)
-    {
-        QFETCH(QString, warningEnd);
-        const QString result = s.result(box);
-        s.click(buttons[0]);
-        s.click(buttons[0]);
-        QCOMPARE(s.saved(), (result + u"\r\n"_s).toLatin1());
-        const QString path = s.folder.filePath(u"description.ext"_s);
-        QCOMPARE(s.host.lastMessage().text,
-                 u"Erfolgreich gespeichert\r\n"_s + QDir::toNativeSeparators(path));
-        QVERIFY(QFile::remove(path) && QDir(s.folder.path()).mkdir(u"description.ext"_s));
-        s.click(buttons[0]);
-        QCOMPARE(s.host.lastMessage().text, u"Die Datei konnte nicht ertsellt werden"_s);
-
-        s.mainText.value = u"alt"_s;
-        s.host.answers.enqueue(ui::Answer::Cancel);
-        s.dialog.show();
-        s.click(buttons[1]);
-        QCOMPARE(s.host.lastMessage().text,
-                 u"Der Inhalt aus dem Hauptfenster wird bei der Übertragung gelöscht"_s +
-                     warningEnd);
-        QVERIFY(s.mainText.value == u"alt"_s && !s.dialog.isVisible());
-        s.dialog.show();
-        s.click(buttons[1]);
-        QVERIFY(s.mainText.value == result && !s.dialog.isVisible());
-        s.dialog.show();
-        s.click(buttons[2]);
-        QVERIFY(!s.dialog.isVisible());
+        QCOMPARE(w.get<QPlainTextEdit>(u"Text1"_s)->wordWrapMode(), QTextOption::WrapAnywhere);
     }
 };
 
