@@ -115,56 +115,6 @@ private Q_SLOTS:
         QVERIFY(f.host.messages.isEmpty());
     }
 
-    void saveWritesBothRememberedFilesUntilOneFails()
-    {
-        Fixture f;
-        QVERIFY(putFile(f.path(u"a.sqs"_s), "a longer old text"));
-        f.open(f.path(u"a.sqs"_s));
-        f.saveAs(f.path(u"b.sqs"_s));
-        f.main.replace(u"short"_s); // as a transfer does
-        f.save();
-        QCOMPARE(fileBytes(f.path(u"a.sqs"_s)), QByteArray("short\r\n"));
-        QCOMPARE(fileBytes(f.path(u"b.sqs"_s)), QByteArray("short\r\n"));
-        // The save-as file is written first; when that fails, the opened one is left alone.
-        QVERIFY(QFile::remove(f.path(u"b.sqs"_s)) && QDir(f.folder.path()).mkdir(u"b.sqs"_s));
-        f.main.replace(u"changed"_s);
-        f.save();
-        QCOMPARE(fileBytes(f.path(u"a.sqs"_s)), QByteArray("short\r\n"));
-        QVERIFY(f.host.messages.isEmpty());
-    }
-
-    void silentFailures_data()
-    {
-        QTest::addColumn<QString>("target"); // relative to the folder; "" is Cancel
-        QTest::newRow("cancelled dialog") << QString();
-        QTest::newRow("missing file") << u"missing.sqs"_s;
-        QTest::newRow("in a missing folder") << u"nowhere/x.sqs"_s;
-        QTest::newRow("a folder") << u"folder"_s;
-        QTest::newRow("through a regular file") << u"plain.sqs/inner.sqs"_s;
-    }
-    void silentFailures()
-    {
-        QFETCH(QString, target);
-        Fixture f;
-        QDir(f.folder.path()).mkdir(u"folder"_s);
-        QVERIFY(putFile(f.path(u"plain.sqs"_s), "keep"));
-        const QString path = target.isEmpty() ? QString() : f.path(target);
-        f.main.replace(u"main text"_s);
-        f.open(path);
-        QCOMPARE(f.main.text(), u"main text"_s);
-        QCOMPARE(f.main.fileCommands().openedPath(), path);
-        f.saveAs(path);
-        QCOMPARE(f.main.fileCommands().saveAsPath(), path);
-        f.save();
-        QVERIFY(f.host.messages.isEmpty());
-        QCOMPARE(f.host.fileDialogFilters.size(), 2); // Speichern asks for no file
-        QCOMPARE(fileBytes(f.path(u"plain.sqs"_s)), QByteArray("keep"));
-        if (target == u"missing.sqs"_s) // the path is kept, so saving creates the file
-            QCOMPARE(fileBytes(path), QByteArray("main text\r\n"));
-        else
-            QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files), QStringList{u"plain.sqs"_s});
-    }
-
     // Text from transfers and appends comes back as it went in, until the user edits it.
     void textComesBackExactly()
     {

@@ -311,12 +311,15 @@ private:
     bool act(QWidget *window, QWidget *main, RandomHost &host, Checks &checks)
     {
         const int draw = m_run.below(100); // the kinds of action, by how often they are drawn
-        if (draw < 11) {
+        if (draw < 11) {                   // the main window's menus, while it is shown
             QList<QAction *> items;
             for (QMenu *menu : main->findChildren<QMenu *>())
                 items += menu->actions();
+            if (!main->isVisible())
+                return false;
             QAction *item = m_run.pick(items);
-            log(host.asking = main, u"menu "_s + item->objectName());
+            host.asking = main;
+            log(main, u"menu "_s + item->objectName());
             item->trigger();
             return true;
         }

@@ -129,6 +129,8 @@ inline void playSteps(Program &program, const QString &stepsFile)
             program.host.fileNames.enqueue(value);
         } else if (verb == u"replace"_s) {
             program.main.replace(value);
+        } else if (verb == u"put"_s) {
+            same(putFile(program.path(name), core::toCp1252(text)), true);
         } else if (verb == u"block"_s) {
             QFile::remove(program.path(value));
             same(QDir().mkdir(program.path(value)), true);
