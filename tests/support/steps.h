@@ -36,7 +36,14 @@ inline QString textOf(const QString &raw, const Program &program)
     }
     for (; i < raw.size(); ++i) {
         const QChar c = raw[i] == u'\\' && i + 1 < raw.size() ? raw[++i] : QChar();
-        text += c.isNull() ? raw[i] : c == u'r' ? u'\r' : c == u'n' ? u'\n' : c == u't' ? u'\t' : c;
+        if (c == u'x') // the character the byte of these two hex digits reads as
+            text += core::fromCp1252(QByteArray::fromHex(raw.mid(i + 1, 2).toLatin1())), i += 2;
+        else
+            text += c.isNull()  ? raw[i]
+                    : c == u'r' ? u'\r'
+                    : c == u'n' ? u'\n'
+                    : c == u't' ? u'\t'
+                                : c;
     }
     return text.replace(u"{folder}/"_s, QDir::toNativeSeparators(program.folder.path() + u'/'));
 }
