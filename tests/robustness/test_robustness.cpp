@@ -53,7 +53,7 @@ struct Run
     void note(const QString &line)
     {
         log.append(line);
-        if (log.size() > 60)
+        if (log.size() > 80) // the last actions and what the host was asked during them
             log.removeFirst();
     }
 };
