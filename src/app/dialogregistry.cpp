@@ -1,37 +1,59 @@
 #include "dialogregistry.h"
 
-#include "briefing/briefingdialogs.h"
-#include "campaign/campaigndialogs.h"
-#include "mission/missiondialogs.h"
-#include "tools/tooldialogs.h"
-
-#include <QStringList>
+#include "briefing/briefingeditor.h"
+#include "briefing/overvieweditor.h"
+#include "campaign/extendedcampaigneditor.h"
+#include "campaign/simplecampaigneditor.h"
+#include "mission/soundeditor.h"
+#include "mission/weaponseditor.h"
+#include "tools/artillerydialog.h"
+#include "tools/bombdropcalculator.h"
 
 using namespace Qt::StringLiterals;
 
 namespace app {
+namespace {
+
+template <typename Dialog> QWidget *makeDialog(const ui::DialogContext &context)
+{
+    return new Dialog(context);
+}
+
+// The two field tools hand nothing to the main text and need only the host.
+template <typename Dialog> QWidget *makeHostDialog(const ui::DialogContext &context)
+{
+    return new Dialog(context.host);
+}
+
+} // namespace
 
 const std::vector<ToolDialog> &toolDialogs()
 {
     static const std::vector<ToolDialog> dialogs = {
-        {u"briefing"_s, u"Briefing Editor"_s, u"Form4"_s, &briefing::createBriefingEditor},
-        {u"overview"_s, u"Overview Editor"_s, u"Form5"_s, &briefing::createOverviewEditor},
-        {u"sound"_s, u"Sound Editor"_s, u"Form6"_s, &mission::createSoundEditor},
-        {u"bdpcalc"_s, u"BDP Rechner"_s, u"Form2"_s, &tools::createBombDropCalculator},
-        {u"campaign_lite"_s, u"Kampagnen Editor (einfach)"_s, u"Form3"_s,
-         &campaign::createSimpleCampaignEditor},
-        {u"campaign_pro"_s, u"Kampagnen Editor (erweitert)"_s, u"Form7"_s,
-         &campaign::createExtendedCampaignEditor},
-        {u"weapon"_s, u"Waffen und Munitions Editor"_s, u"Form8"_s, &mission::createWeaponsEditor},
-        {u"artillery"_s, u"Artilleriebeschuss"_s, u"Form9"_s, &tools::createArtilleryDialog},
+        {Tool::BriefingEditor, u"briefing"_s, u"Briefing Editor"_s,
+         &makeDialog<briefing::BriefingEditor>},
+        {Tool::OverviewEditor, u"overview"_s, u"Overview Editor"_s,
+         &makeDialog<briefing::OverviewEditor>},
+        {Tool::SoundEditor, u"sound"_s, u"Sound Editor"_s, &makeDialog<mission::SoundEditor>},
+        {Tool::BombDrop, u"bdpcalc"_s, u"BDP Rechner"_s,
+         &makeHostDialog<tools::BombDropCalculator>},
+        {Tool::SimpleCampaign, u"campaign_lite"_s, u"Kampagnen Editor (einfach)"_s,
+         &makeDialog<campaign::SimpleCampaignEditor>},
+        {Tool::ExtendedCampaign, u"campaign_pro"_s, u"Kampagnen Editor (erweitert)"_s,
+         &makeDialog<campaign::ExtendedCampaignEditor>},
+        {Tool::WeaponsEditor, u"weapon"_s, u"Waffen und Munitions Editor"_s,
+         &makeDialog<mission::WeaponsEditor>},
+        {Tool::Artillery, u"artillery"_s, u"Artilleriebeschuss"_s,
+         &makeHostDialog<tools::ArtilleryDialog>},
     };
     return dialogs;
 }
 
-const QStringList &closeOrder()
+const std::vector<Tool> &closeOrder()
 {
-    static const QStringList order = {u"Form8"_s, u"Form7"_s, u"Form6"_s, u"Form5"_s,
-                                      u"Form4"_s, u"Form3"_s, u"Form2"_s, u"Form9"_s};
+    static const std::vector<Tool> order = {
+        Tool::WeaponsEditor,  Tool::ExtendedCampaign, Tool::SoundEditor, Tool::OverviewEditor,
+        Tool::BriefingEditor, Tool::SimpleCampaign,   Tool::BombDrop,    Tool::Artillery};
     return order;
 }
 

@@ -8,12 +8,24 @@
 
 namespace app {
 
-// One tool dialog as the main window offers it.
+// The tool dialogs the main window opens, each at most once.
+enum class Tool {
+    BriefingEditor,
+    OverviewEditor,
+    SoundEditor,
+    BombDrop,
+    SimpleCampaign,
+    ExtendedCampaign,
+    WeaponsEditor,
+    Artillery,
+};
+
+// One tool dialog as the Tools menu offers it.
 struct ToolDialog
 {
+    Tool tool;
     QString menuItem; // objectName of the Tools menu item
     QString caption;  // its text
-    QString form;     // objectName of the dialog window
     ui::DialogFactory factory;
 };
 
@@ -21,6 +33,6 @@ struct ToolDialog
 const std::vector<ToolDialog> &toolDialogs();
 
 // The order in which the close button shuts the open dialogs.
-const QStringList &closeOrder();
+const std::vector<Tool> &closeOrder();
 
 } // namespace app

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -32,24 +33,25 @@ namespace app {
 
 MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m_host(host)
 {
-    core::setProgramVersion(u"1.1"_s);
+    core::setProgramVersion(core::buildVersion());
     registerIcons();
     // Every window of the program, the tool dialogs included, shows the program's icon. The
     // pictures are rendered from the SVGs beside them (tools/render-icons.sh): quicker to load.
     QApplication::setWindowIcon(ui::picture(u":/icons/velmora"_s));
     setObjectName(u"Form1"_s);
-    setWindowTitle(u"Orlund's Velmora 1.1"_s);
+    setWindowTitle(u"Orlund's Velmora "_s + core::buildVersion());
 
     m_text = new editor::MainTextEdit;
     m_files = std::make_unique<editor::FileCommands>(host, *m_text);
     for (const ToolDialog &tool : toolDialogs())
-        m_dialogs.emplace(tool.form, std::make_unique<ui::DialogSlot>(tool.form, tool.factory));
+        m_dialogs.emplace(tool.tool, std::make_unique<ui::DialogSlot>(tool.factory));
+
+    createActions();
+    createMenus();
+    createToolBar();
 
     auto *central = new QWidget(this);
-    auto *layout = new QVBoxLayout(central);
-    layout->addWidget(makeToolbar());
-
-    auto *body = new QHBoxLayout;
+    auto *body = new QHBoxLayout(central);
     m_panels = new editor::SnippetPanels(host, *this);
     auto *scroll = new QScrollArea;
     scroll->setWidget(m_panels);
@@ -61,97 +63,108 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
     scroll->setFixedWidth(fontMetrics().averageCharWidth() * 52);
     body->addWidget(scroll, 0);
 
-    auto *frame = new QGroupBox(u"Hauptfenster"_s);
-    frame->setObjectName(u"Frame1"_s);
+    auto *frame = ui::named(new QGroupBox(u"Hauptfenster"_s), u"Frame1"_s);
     auto *frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_text);
     body->addWidget(frame, 1);
-    layout->addLayout(body, 1);
 
     setCentralWidget(central);
-    makeMenus();
     resize(1000, 680);
     ui::nameControlsForAccessibility(*this);
 }
 
 MainWindow::~MainWindow() = default;
 
-QWidget *MainWindow::makeToolbar()
+void MainWindow::createActions()
 {
-    auto *bar = new QWidget;
-    auto *row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(2);
-    auto add = [&](const QString &name, const QString &tip, const QString &picture,
-                   void (MainWindow::*action)()) {
-        auto *button = new QToolButton(bar);
-        button->setObjectName(name);
-        button->setToolTip(tip);
-        button->setAccessibleName(tip);
+    auto make = [this](const QString &name, const QString &text, const QString &picture) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(name);
         if (!picture.isEmpty())
-            button->setIcon(ui::picture(u":/icons/"_s + picture));
-        button->setIconSize(QSize(24, 24));
-        button->setFixedSize(34, 34);
-        button->setAutoRaise(true);
-        if (action)
-            connect(button, &QToolButton::clicked, this, action);
-        row->addWidget(button);
-        return button;
+            action->setIcon(ui::picture(u":/icons/"_s + picture));
+        action->setIconVisibleInMenu(false); // the menus show their texts alone
+        return action;
     };
-    add(u"Command16"_s, u"Öffnen"_s, u"open"_s, nullptr);
-    QToolButton *saveAs = add(u"Command19"_s, u"Speichern unter..."_s, QString(), nullptr);
-    saveAs->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    saveAs->setText(u"..."_s);
-    saveAs->setFont(ui::monospaceFont());
-    add(u"Command7"_s, u"Speichern"_s, u"save"_s, nullptr);
-    add(u"Command22"_s, u"Reset"_s, u"reset"_s, &MainWindow::reset);
-    add(u"Command17"_s, u"Schließen"_s, u"close"_s, &MainWindow::closeProgram);
-    add(u"Command8"_s, u"Hilfe"_s, u"help"_s, &MainWindow::showInstructions);
-    QToolButton *calculator = add(u"Command9"_s, u"BDP Rechner"_s, u"bombdrop"_s, nullptr);
-    row->addStretch(1);
 
-    auto *open = bar->findChild<QToolButton *>(u"Command16"_s);
-    auto *save = bar->findChild<QToolButton *>(u"Command7"_s);
-    connect(open, &QToolButton::clicked, this, [this] { m_files->open(); });
-    connect(saveAs, &QToolButton::clicked, this, [this] { m_files->saveAs(); });
-    connect(save, &QToolButton::clicked, this, [this] { m_files->save(); });
-    connect(calculator, &QToolButton::clicked, this, [this] { openDialog(u"Form2"_s); });
+    m_openAction = make(u"file_open"_s, u"Öffnen"_s, u"open"_s);
+    m_openAction->setShortcut(QKeySequence::Open);
+    connect(m_openAction, &QAction::triggered, this, [this] { m_files->open(); });
 
-    // The file commands from the keyboard too; the buttons keep their tool tips as they are.
-    auto shortcut = [this](QKeySequence keys, QToolButton *button) {
-        auto *action = new QAction(this);
-        action->setShortcut(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, button, &QToolButton::click);
-        addAction(action);
-    };
-    shortcut(QKeySequence::Open, open);
-    shortcut(QKeySequence::Save, save);
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), saveAs);
-    return bar;
+    m_saveAsAction = make(u"file_save_as"_s, u"Speichern unter..."_s, QString());
+    m_saveAsAction->setIconText(u"..."_s);
+    m_saveAsAction->setToolTip(u"Speichern unter..."_s); // by default without the dots
+    m_saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(m_saveAsAction, &QAction::triggered, this, [this] { m_files->saveAs(); });
+
+    m_saveAction = make(u"file_save"_s, u"Speichern"_s, u"save"_s);
+    m_saveAction->setShortcut(QKeySequence::Save);
+    connect(m_saveAction, &QAction::triggered, this, [this] { m_files->save(); });
+
+    m_resetAction = make(u"reset"_s, u"Reset"_s, u"reset"_s);
+    connect(m_resetAction, &QAction::triggered, this, &MainWindow::reset);
+
+    m_closeAction = make(u"close_program"_s, u"Schließen"_s, u"close"_s);
+    connect(m_closeAction, &QAction::triggered, this, &MainWindow::closeProgram);
+
+    m_helpAction = make(u"help"_s, u"Hilfe"_s, u"help"_s);
+    connect(m_helpAction, &QAction::triggered, this, &MainWindow::showInstructions);
+
+    m_infoAction = make(u"info"_s, u"Info"_s, QString());
+    connect(m_infoAction, &QAction::triggered, this, &MainWindow::showInfo);
+
+    for (const ToolDialog &tool : toolDialogs()) {
+        QAction *action = make(tool.menuItem, tool.caption, QString());
+        connect(action, &QAction::triggered, this,
+                [this, which = tool.tool] { openDialog(which); });
+        m_toolActions[tool.tool] = action;
+    }
+    m_toolActions.at(Tool::BombDrop)->setIcon(ui::picture(u":/icons/bombdrop"_s));
 }
 
-void MainWindow::makeMenus()
+void MainWindow::createMenus()
 {
-    QMenu *tools = menuBar()->addMenu(u"Tools"_s);
-    tools->setObjectName(u"tools_menu"_s);
+    QMenu *tools = ui::named(menuBar()->addMenu(u"Tools"_s), u"tools_menu"_s);
     tools->menuAction()->setObjectName(u"tools_menu"_s);
-    for (const ToolDialog &tool : toolDialogs()) {
-        QAction *item = tools->addAction(tool.caption);
-        item->setObjectName(tool.menuItem);
-        const QString form = tool.form;
-        connect(item, &QAction::triggered, this, [this, form] { openDialog(form); });
-    }
+    for (const ToolDialog &tool : toolDialogs())
+        tools->addAction(m_toolActions.at(tool.tool));
 
-    QMenu *help = menuBar()->addMenu(u"Hilfe"_s);
-    help->setObjectName(u"help_menu"_s);
+    QMenu *help = ui::named(menuBar()->addMenu(u"Hilfe"_s), u"help_menu"_s);
     help->menuAction()->setObjectName(u"help_menu"_s);
-    QAction *instructions = help->addAction(u"Hilfe"_s);
-    instructions->setObjectName(u"help"_s);
-    connect(instructions, &QAction::triggered, this, &MainWindow::showInstructions);
-    QAction *info = help->addAction(u"Info"_s);
-    info->setObjectName(u"info"_s);
-    connect(info, &QAction::triggered, this, &MainWindow::showInfo);
+    help->addAction(m_helpAction);
+    help->addAction(m_infoAction);
+}
+
+void MainWindow::createToolBar()
+{
+    QToolBar *bar = addToolBar(u"Werkzeugleiste"_s);
+    bar->setObjectName(u"toolbar"_s);
+    // One fixed row of square buttons along the top edge, which no menu can hide.
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->toggleViewAction()->setVisible(false);
+    bar->setIconSize(QSize(24, 24));
+
+    const std::pair<QAction *, QString> buttons[] = {
+        {m_openAction, u"Command16"_s},
+        {m_saveAsAction, u"Command19"_s},
+        {m_saveAction, u"Command7"_s},
+        {m_resetAction, u"Command22"_s},
+        {m_closeAction, u"Command17"_s},
+        {m_helpAction, u"Command8"_s},
+        {m_toolActions.at(Tool::BombDrop), u"Command9"_s},
+    };
+    for (const auto &[action, name] : buttons) {
+        bar->addAction(action);
+        auto *button = ui::named(qobject_cast<QToolButton *>(bar->widgetForAction(action)), name);
+        button->setFixedSize(34, 34);
+        button->setAccessibleName(action->toolTip());
+        // A picture button has no caption of its own: its picture and tool tip say what it does.
+        if (!action->icon().isNull())
+            button->setText(QString());
+    }
+    auto *saveAs = qobject_cast<QToolButton *>(bar->widgetForAction(m_saveAsAction));
+    saveAs->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    saveAs->setFont(ui::monospaceFont());
 }
 
 QString MainWindow::text() const
@@ -174,18 +187,14 @@ void MainWindow::append(const QString &text)
     m_text->appendText(text);
 }
 
-QWidget *MainWindow::openDialog(const QString &form)
+QWidget *MainWindow::openDialog(Tool tool)
 {
-    const auto found = m_dialogs.find(form);
-    if (found == m_dialogs.end())
-        return nullptr;
-    return found->second->open(ui::DialogContext{m_host, *this});
+    return m_dialogs.at(tool)->open(ui::DialogContext{m_host, *this});
 }
 
-QWidget *MainWindow::dialog(const QString &form) const
+QWidget *MainWindow::dialog(Tool tool) const
 {
-    const auto found = m_dialogs.find(form);
-    return found == m_dialogs.end() ? nullptr : found->second->window();
+    return m_dialogs.at(tool)->window();
 }
 
 void MainWindow::reset()
@@ -196,8 +205,8 @@ void MainWindow::reset()
 
 void MainWindow::closeProgram()
 {
-    for (const QString &form : closeOrder())
-        m_dialogs.at(form)->close();
+    for (Tool tool : closeOrder())
+        m_dialogs.at(tool)->close();
     close();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogregistry.h"
 #include "ui/maintext.h"
 
 #include <QMainWindow>
@@ -7,7 +8,7 @@
 #include <map>
 #include <memory>
 
-class QToolButton;
+class QAction;
 
 namespace ui {
 class Host;
@@ -38,10 +39,10 @@ public:
     void replace(const QString &text) override;
     void append(const QString &text) override;
 
-    // Opens the tool dialog with that window name (Form2 .. Form9), or brings it to the front.
-    QWidget *openDialog(const QString &form);
-    // The open dialog with that window name, or null.
-    QWidget *dialog(const QString &form) const;
+    // Opens the tool dialog, or brings it to the front when it is open.
+    QWidget *openDialog(Tool tool);
+    // The open tool dialog, or null.
+    QWidget *dialog(Tool tool) const;
 
     void reset();
     void closeProgram();
@@ -55,14 +56,24 @@ public:
     static QString infoText();
 
 private:
-    QWidget *makeToolbar();
-    void makeMenus();
+    void createActions();
+    void createMenus();
+    void createToolBar();
 
     ui::Host &m_host;
     editor::MainTextEdit *m_text = nullptr;
     editor::SnippetPanels *m_panels = nullptr;
     std::unique_ptr<editor::FileCommands> m_files;
-    std::map<QString, std::unique_ptr<ui::DialogSlot>> m_dialogs; // by window name
+    std::map<Tool, std::unique_ptr<ui::DialogSlot>> m_dialogs;
+
+    QAction *m_openAction = nullptr;
+    QAction *m_saveAsAction = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_resetAction = nullptr;
+    QAction *m_closeAction = nullptr;
+    QAction *m_helpAction = nullptr;
+    QAction *m_infoAction = nullptr;
+    std::map<Tool, QAction *> m_toolActions; // the Tools menu items
 };
 
 } // namespace app

@@ -24,32 +24,39 @@ namespace {
 const QString kMarkerNameDefault = u"Name des Markers"_s;
 const QString kMarkerTextDefault = u"Text für den Markerlink"_s;
 
-QString number(int n)
+struct ObjectiveControls
 {
-    return QString::number(n);
-}
+    QString check;
+    QString box;
+};
+const std::array<ObjectiveControls, BriefingEditor::kObjectives> kObjectiveControls = {{
+    {u"Check1"_s, u"Text4"_s},
+    {u"Check2"_s, u"Text5"_s},
+    {u"Check3"_s, u"Text6"_s},
+    {u"Check4"_s, u"Text7"_s},
+    {u"Check5"_s, u"Text8"_s},
+    {u"Check6"_s, u"Text9"_s},
+    {u"Check7"_s, u"Text10"_s},
+    {u"Check8"_s, u"Text11"_s},
+}};
 
-QLineEdit *makeBox(int textNumber, const QString &text = QString())
+struct EndingControls
 {
-    auto *box = new QLineEdit;
-    box->setObjectName(u"Text"_s + number(textNumber));
-    allowLongText(*box);
-    box->setText(text);
-    return box;
-}
+    QString check;
+    QString title;
+    QString text;
+};
+const std::array<EndingControls, BriefingEditor::kEndings> kEndingControls = {{
+    {u"Check9"_s, u"Text12"_s, u"Text13"_s},
+    {u"Check10"_s, u"Text14"_s, u"Text15"_s},
+    {u"Check11"_s, u"Text16"_s, u"Text17"_s},
+    {u"Check12"_s, u"Text18"_s, u"Text19"_s},
+    {u"Check13"_s, u"Text20"_s, u"Text21"_s},
+}};
 
-QCheckBox *makeCheck(int checkNumber, const QString &caption)
+QLineEdit *makeBox(const QString &name, const QString &text = QString())
 {
-    auto *check = new QCheckBox(caption);
-    check->setObjectName(u"Check"_s + number(checkNumber));
-    return check;
-}
-
-QPushButton *makeButton(int commandNumber, const QString &caption)
-{
-    auto *button = new QPushButton(caption);
-    button->setObjectName(u"Command"_s + number(commandNumber));
-    return button;
+    return ui::named(new QLineEdit(text), name);
 }
 
 // Open: editable on white. Shut: read-only, disabled and grey; the text stays.
@@ -57,6 +64,19 @@ void setOpen(QLineEdit &box, bool open)
 {
     box.setEnabled(open);
     ui::setLocked(box, !open);
+}
+
+// Only the first entry of a chain can be ticked at first; each ticked entry lets the next one
+// be ticked, and unticking one unticks the next, which passes it on in turn.
+template <std::size_t N>
+void passOn(const std::array<QCheckBox *, N> &chain, int index, bool ticked)
+{
+    if (index + 1 >= int(N))
+        return;
+    QCheckBox *next = chain[index + 1];
+    next->setEnabled(ticked);
+    if (!ticked)
+        next->setChecked(false);
 }
 
 } // namespace
@@ -67,24 +87,22 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     setObjectName(u"Form4"_s);
     setWindowTitle(u"Briefing Editor"_s);
 
-    auto *label1 = new QLabel(u"Briefing"_s);
-    label1->setObjectName(u"Label1"_s);
-    m_plan = makeBox(1);
-    label1->setBuddy(m_plan);
-    auto *label2 = new QLabel(u"Notizen"_s);
-    label2->setObjectName(u"Label2"_s);
-    m_notes = makeBox(2);
-    label2->setBuddy(m_notes);
+    auto *planLabel = ui::named(new QLabel(u"Briefing"_s), u"Label1"_s);
+    m_plan = makeBox(u"Text1"_s);
+    planLabel->setBuddy(m_plan);
+    auto *notesLabel = ui::named(new QLabel(u"Notizen"_s), u"Label2"_s);
+    m_notes = makeBox(u"Text2"_s);
+    notesLabel->setBuddy(m_notes);
 
-    m_markerCheck = makeCheck(14, u"Markerlink hinzufügen"_s);
-    m_markerName = makeBox(22, kMarkerNameDefault);
-    m_markerText = makeBox(23, kMarkerTextDefault);
-    m_addMarker = makeButton(4, u"Hinzufügen"_s);
+    m_markerCheck = ui::named(new QCheckBox(u"Markerlink hinzufügen"_s), u"Check14"_s);
+    m_markerName = makeBox(u"Text22"_s, kMarkerNameDefault);
+    m_markerText = makeBox(u"Text23"_s, kMarkerTextDefault);
+    m_addMarker = ui::named(new QPushButton(u"Hinzufügen"_s), u"Command4"_s);
 
     auto *fieldsGrid = new QGridLayout;
-    fieldsGrid->addWidget(label1, 0, 0);
+    fieldsGrid->addWidget(planLabel, 0, 0);
     fieldsGrid->addWidget(m_plan, 0, 1, 1, 3);
-    fieldsGrid->addWidget(label2, 1, 0);
+    fieldsGrid->addWidget(notesLabel, 1, 0);
     fieldsGrid->addWidget(m_notes, 1, 1, 1, 3);
     fieldsGrid->addWidget(m_markerCheck, 2, 0, 1, 4);
     fieldsGrid->addWidget(m_markerName, 3, 1);
@@ -93,24 +111,24 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     fieldsGrid->setColumnStretch(1, 1);
     fieldsGrid->setColumnStretch(2, 1);
 
-    auto *frame2 = new QGroupBox(u"Missionsziele"_s);
-    frame2->setObjectName(u"Frame2"_s);
-    auto *objectiveGrid = new QGridLayout(frame2);
+    auto *objectivesFrame = ui::named(new QGroupBox(u"Missionsziele"_s), u"Frame2"_s);
+    auto *objectiveGrid = new QGridLayout(objectivesFrame);
     for (int i = 0; i < kObjectives; ++i) {
-        m_objectiveChecks[i] = makeCheck(1 + i, u"Ziel "_s + number(i + 1));
-        m_objectives[i] = makeBox(4 + i);
+        const QString caption = u"Ziel "_s + QString::number(i + 1);
+        m_objectiveChecks[i] = ui::named(new QCheckBox(caption), kObjectiveControls[i].check);
+        m_objectives[i] = makeBox(kObjectiveControls[i].box);
         objectiveGrid->addWidget(m_objectiveChecks[i], i, 0);
         objectiveGrid->addWidget(m_objectives[i], i, 1);
     }
     objectiveGrid->setColumnStretch(1, 1);
 
-    auto *frame3 = new QGroupBox(u"Nachbesprechung"_s);
-    frame3->setObjectName(u"Frame3"_s);
-    auto *endingGrid = new QGridLayout(frame3);
+    auto *debriefingFrame = ui::named(new QGroupBox(u"Nachbesprechung"_s), u"Frame3"_s);
+    auto *endingGrid = new QGridLayout(debriefingFrame);
     for (int i = 0; i < kEndings; ++i) {
-        m_endingChecks[i] = makeCheck(9 + i, u"Ende "_s + number(i + 1));
-        m_endingTitles[i] = makeBox(12 + 2 * i, u"Titel"_s);
-        m_endingTexts[i] = makeBox(13 + 2 * i, u"Text"_s);
+        const QString caption = u"Ende "_s + QString::number(i + 1);
+        m_endingChecks[i] = ui::named(new QCheckBox(caption), kEndingControls[i].check);
+        m_endingTitles[i] = makeBox(kEndingControls[i].title, u"Titel"_s);
+        m_endingTexts[i] = makeBox(kEndingControls[i].text, u"Text"_s);
         endingGrid->addWidget(m_endingChecks[i], i, 0);
         endingGrid->addWidget(m_endingTitles[i], i, 1);
         endingGrid->addWidget(m_endingTexts[i], i, 2);
@@ -119,28 +137,27 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     endingGrid->setColumnStretch(2, 2);
     endingGrid->setRowStretch(kEndings, 1);
 
-    auto *frame1 = new QGroupBox(u"Vorschau"_s);
-    frame1->setObjectName(u"Frame1"_s);
+    auto *previewFrame = ui::named(new QGroupBox(u"Vorschau"_s), u"Frame1"_s);
     m_preview = makePreviewBox(u"Text3"_s, true);
-    auto *previewLayout = new QVBoxLayout(frame1);
-    previewLayout->addWidget(m_preview);
+    (new QVBoxLayout(previewFrame))->addWidget(m_preview);
 
-    auto *command1 = makeButton(1, u"Erstelle HTML Datei"_s);
-    auto *command2 = makeButton(2, u"Schließen und Script übertragen"_s);
-    auto *command3 = makeButton(3, u"Schließen"_s);
+    auto *saveButton = ui::named(new QPushButton(u"Erstelle HTML Datei"_s), u"Command1"_s);
+    auto *transferButton =
+        ui::named(new QPushButton(u"Schließen und Script übertragen"_s), u"Command2"_s);
+    auto *closeButton = ui::named(new QPushButton(u"Schließen"_s), u"Command3"_s);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(command1);
-    buttons->addWidget(command2);
+    buttons->addWidget(saveButton);
+    buttons->addWidget(transferButton);
     buttons->addStretch(1);
-    buttons->addWidget(command3);
+    buttons->addWidget(closeButton);
 
     auto *left = new QVBoxLayout;
     left->addLayout(fieldsGrid);
-    left->addWidget(frame2);
+    left->addWidget(objectivesFrame);
     left->addStretch(1);
     auto *right = new QVBoxLayout;
-    right->addWidget(frame3);
-    right->addWidget(frame1, 1);
+    right->addWidget(debriefingFrame);
+    right->addWidget(previewFrame, 1);
     auto *columns = new QHBoxLayout;
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
@@ -172,18 +189,23 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     }
 
     for (int i = 0; i < kObjectives; ++i) {
-        connect(m_objectiveChecks[i], &QCheckBox::toggled, this,
-                [this, i](bool ticked) { objectiveToggled(i, ticked); });
+        connect(m_objectiveChecks[i], &QCheckBox::toggled, this, [this, i](bool ticked) {
+            setOpen(*m_objectives[i], ticked);
+            passOn(m_objectiveChecks, i, ticked);
+        });
     }
     for (int i = 0; i < kEndings; ++i) {
-        connect(m_endingChecks[i], &QCheckBox::toggled, this,
-                [this, i](bool ticked) { endingToggled(i, ticked); });
+        connect(m_endingChecks[i], &QCheckBox::toggled, this, [this, i](bool ticked) {
+            setOpen(*m_endingTitles[i], ticked);
+            setOpen(*m_endingTexts[i], ticked);
+            passOn(m_endingChecks, i, ticked);
+        });
     }
     connect(m_markerCheck, &QCheckBox::toggled, this, &BriefingEditor::markerLinkToggled);
     connect(m_addMarker, &QPushButton::clicked, this, &BriefingEditor::addMarkerLink);
-    connect(command1, &QPushButton::clicked, this, &BriefingEditor::save);
-    connect(command2, &QPushButton::clicked, this, &BriefingEditor::transfer);
-    connect(command3, &QPushButton::clicked, this, &QWidget::close);
+    connect(saveButton, &QPushButton::clicked, this, &BriefingEditor::save);
+    connect(transferButton, &QPushButton::clicked, this, &BriefingEditor::transfer);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     setMinimumSize(minimumSizeHint().expandedTo(QSize(820, 460)));
     resize(960, 470);
@@ -210,30 +232,6 @@ BriefingFields BriefingEditor::fields() const
 QString BriefingEditor::page() const
 {
     return briefingPage(fields(), core::programVersion());
-}
-
-void BriefingEditor::objectiveToggled(int index, bool ticked)
-{
-    setOpen(*m_objectives[index], ticked);
-    if (index + 1 < kObjectives) {
-        QCheckBox *next = m_objectiveChecks[index + 1];
-        next->setEnabled(ticked);
-        // Unticking the next one runs its own handling, which passes the chain on.
-        if (!ticked)
-            next->setChecked(false);
-    }
-}
-
-void BriefingEditor::endingToggled(int index, bool ticked)
-{
-    setOpen(*m_endingTitles[index], ticked);
-    setOpen(*m_endingTexts[index], ticked);
-    if (index + 1 < kEndings) {
-        QCheckBox *next = m_endingChecks[index + 1];
-        next->setEnabled(ticked);
-        if (!ticked)
-            next->setChecked(false);
-    }
 }
 
 void BriefingEditor::markerLinkToggled(bool ticked)

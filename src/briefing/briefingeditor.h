@@ -30,8 +30,6 @@ public:
     QString page() const;
 
 private:
-    void objectiveToggled(int index, bool ticked);
-    void endingToggled(int index, bool ticked);
     void markerLinkToggled(bool ticked);
     void addMarkerLink();
     void save();

@@ -19,17 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace briefing {
-namespace {
-
-QLineEdit *makeBox(const QString &objectName)
-{
-    auto *box = new QLineEdit;
-    box->setObjectName(objectName);
-    allowLongText(*box);
-    return box;
-}
-
-} // namespace
 
 OverviewEditor::OverviewEditor(const ui::DialogContext &context)
     : m_host(context.host), m_mainText(context.mainText)
@@ -37,52 +26,50 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
     setObjectName(u"Form5"_s);
     setWindowTitle(u"Overview Editor"_s);
 
-    auto *label1 = ui::named(new QLabel(u"Titel"_s), u"Label1"_s);
-    m_title = makeBox(u"Text1"_s);
-    label1->setBuddy(m_title);
-    auto *label2 = ui::named(new QLabel(u"Text"_s), u"Label2"_s);
-    m_text = makeBox(u"Text2"_s);
-    label2->setBuddy(m_text);
-    auto *label3 = ui::named(new QLabel(u"Bild (*.jpg 128 x 64)"_s), u"Label3"_s);
-    m_picture = makeBox(u"Text3"_s);
-    label3->setBuddy(m_picture);
-    auto *command1 = ui::named(new QPushButton(u"..."_s), u"Command1"_s);
-    command1->setFont(ui::scriptFont());
-    command1->setToolTip(u"Bild auswählen"_s);
-    command1->setFixedWidth(command1->fontMetrics().horizontalAdvance(u"..."_s) + 24);
+    auto *titleLabel = ui::named(new QLabel(u"Titel"_s), u"Label1"_s);
+    m_title = ui::named(new QLineEdit, u"Text1"_s);
+    titleLabel->setBuddy(m_title);
+    auto *textLabel = ui::named(new QLabel(u"Text"_s), u"Label2"_s);
+    m_text = ui::named(new QLineEdit, u"Text2"_s);
+    textLabel->setBuddy(m_text);
+    auto *pictureLabel = ui::named(new QLabel(u"Bild (*.jpg 128 x 64)"_s), u"Label3"_s);
+    m_picture = ui::named(new QLineEdit, u"Text3"_s);
+    pictureLabel->setBuddy(m_picture);
+    auto *chooseButton = ui::named(new QPushButton(u"..."_s), u"Command1"_s);
+    chooseButton->setFont(ui::scriptFont());
+    chooseButton->setToolTip(u"Bild auswählen"_s);
+    chooseButton->setFixedWidth(chooseButton->fontMetrics().horizontalAdvance(u"..."_s) + 24);
     m_pictureWarning = ui::named(new QLabel(QString()), u"Label4"_s);
     m_pictureWarning->setWordWrap(true);
 
     auto *grid = new QGridLayout;
-    grid->addWidget(label1, 0, 0);
+    grid->addWidget(titleLabel, 0, 0);
     grid->addWidget(m_title, 0, 1, 1, 2);
-    grid->addWidget(label2, 1, 0);
+    grid->addWidget(textLabel, 1, 0);
     grid->addWidget(m_text, 1, 1, 1, 2);
-    grid->addWidget(label3, 2, 0);
+    grid->addWidget(pictureLabel, 2, 0);
     grid->addWidget(m_picture, 2, 1);
-    grid->addWidget(command1, 2, 2);
+    grid->addWidget(chooseButton, 2, 2);
     grid->addWidget(m_pictureWarning, 3, 1, 1, 2);
     grid->setColumnStretch(1, 1);
 
-    auto *frame1 = new QGroupBox(u"Vorschau"_s);
-    frame1->setObjectName(u"Frame1"_s);
+    auto *previewFrame = ui::named(new QGroupBox(u"Vorschau"_s), u"Frame1"_s);
     m_preview = makePreviewBox(u"Text4"_s, false);
-    auto *previewLayout = new QVBoxLayout(frame1);
-    previewLayout->addWidget(m_preview);
+    (new QVBoxLayout(previewFrame))->addWidget(m_preview);
 
-    auto *command2 = ui::named(new QPushButton(u"Erstelle HTML Datei"_s), u"Command2"_s);
-    auto *command3 =
+    auto *saveButton = ui::named(new QPushButton(u"Erstelle HTML Datei"_s), u"Command2"_s);
+    auto *transferButton =
         ui::named(new QPushButton(u"Schließen und Script übertragen"_s), u"Command3"_s);
-    auto *command4 = ui::named(new QPushButton(u"Schließen"_s), u"Command4"_s);
+    auto *closeButton = ui::named(new QPushButton(u"Schließen"_s), u"Command4"_s);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(command2);
-    buttons->addWidget(command3);
+    buttons->addWidget(saveButton);
+    buttons->addWidget(transferButton);
     buttons->addStretch(1);
-    buttons->addWidget(command4);
+    buttons->addWidget(closeButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addWidget(frame1, 1);
+    layout->addWidget(previewFrame, 1);
     layout->addLayout(buttons);
 
     // The picture's name has no preview: it is short, and the warning sits beside it.
@@ -90,10 +77,10 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
     feed->watch(*m_title);
     feed->watch(*m_text);
 
-    connect(command1, &QPushButton::clicked, this, &OverviewEditor::choosePicture);
-    connect(command2, &QPushButton::clicked, this, &OverviewEditor::save);
-    connect(command3, &QPushButton::clicked, this, &OverviewEditor::transfer);
-    connect(command4, &QPushButton::clicked, this, &QWidget::close);
+    connect(chooseButton, &QPushButton::clicked, this, &OverviewEditor::choosePicture);
+    connect(saveButton, &QPushButton::clicked, this, &OverviewEditor::save);
+    connect(transferButton, &QPushButton::clicked, this, &OverviewEditor::transfer);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     setMinimumSize(minimumSizeHint().expandedTo(QSize(560, 380)));
     resize(640, 400);

@@ -8,8 +8,6 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include <limits>
-
 using namespace Qt::StringLiterals;
 
 namespace briefing {
@@ -63,11 +61,6 @@ bool PreviewFeed::eventFilter(QObject *watched, QEvent *event)
 void PreviewFeed::show(const QLineEdit &field)
 {
     showInPreview(m_preview, field.text());
-}
-
-void allowLongText(QLineEdit &field)
-{
-    field.setMaxLength(std::numeric_limits<int>::max());
 }
 
 QPlainTextEdit *makePreviewBox(const QString &objectName, bool verticalScrollBar)

@@ -15,14 +15,15 @@ class Host;
 namespace briefing {
 
 // What both page editors share: the preview box that follows the field last edited or
-// clicked into, saving a page beside the program, and the rendered view of the page.
+// clicked into, and saving a page beside the program.
 
+// "ertsellt" is how the program has always spelt it: its own text, kept on purpose.
 inline const QString kPageSaveFailed = QStringLiteral("HTML Datei konnte nicht ertsellt werden");
 inline const QString kTransferWarning =
     QStringLiteral("Der Inhalt aus dem Hauptfenster wird bei der Übertragung gelöscht");
 
-// Shows the whole text of a watched field in the preview box whenever it changes, gets the
-// focus or is clicked into, so the user can read a long line in full.
+// Shows the whole text of a watched field in the preview box whenever it changes or is
+// clicked into, so the user can read a long line in full.
 class PreviewFeed : public QObject
 {
     Q_OBJECT
@@ -38,10 +39,6 @@ private:
 
     QPlainTextEdit &m_preview;
 };
-
-// Lifts the toolkit's default limit of 32767 characters, which would cut a long plan short
-// without a word.
-void allowLongText(QLineEdit &field);
 
 // Puts the text into the preview box, with line breaks that stay quick for any text.
 void showInPreview(QPlainTextEdit &preview, const QString &text);

@@ -1,12 +1,14 @@
 #include "campaigneditor.h"
 
 #include "ui/exacttextedit.h"
-#include "ui/look.h"
 #include "ui/programfolder.h"
 #include "ui/transfer.h"
 
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,38 +16,34 @@ using namespace Qt::StringLiterals;
 
 namespace campaign {
 
-CampaignEditor::CampaignEditor(const ui::DialogContext &context, const QString &form,
-                               const QString &title)
-    : QWidget(nullptr), m_host(context.host), m_mainText(context.mainText)
+CampaignEditor::CampaignEditor(const ui::DialogContext &context)
+    : m_host(context.host), m_mainText(context.mainText)
+{}
+
+QLineEdit *CampaignEditor::addField(QFormLayout &form, QLabel *label, QLineEdit *field)
 {
-    setObjectName(form);
-    setWindowTitle(title);
+    label->setBuddy(field);
+    form.addRow(label, field);
+    return field;
 }
 
-void CampaignEditor::finishLayout(QVBoxLayout *left, const QString &resultName,
-                                  const QString &saveName, const QString &closeName,
+void CampaignEditor::finishLayout(QVBoxLayout *left, const ResultButtons &buttons,
                                   const QSize &size)
 {
-    auto *saveButton = ui::named(new QPushButton(u"Erstelle Script Datei"_s), saveName);
-    auto *transferButton =
-        ui::named(new QPushButton(u"Schließen und Script übertragen"_s), u"Command4"_s);
-    auto *closeButton = ui::named(new QPushButton(u"Schließen"_s), closeName);
     left->addStretch(1);
-    left->addWidget(saveButton);
-    left->addWidget(transferButton);
-    left->addWidget(closeButton);
+    left->addWidget(buttons.save);
+    left->addWidget(buttons.transfer);
+    left->addWidget(buttons.close);
 
-    m_result = ui::ExactTextEdit::forScript(resultName);
     m_result->setMinimumSize(300, 200);
-
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 0);
     layout->addWidget(ui::resultFrame(*m_result), 1);
     resize(size);
 
-    connect(saveButton, &QPushButton::clicked, this, &CampaignEditor::save);
-    connect(transferButton, &QPushButton::clicked, this, &CampaignEditor::transfer);
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(buttons.save, &QPushButton::clicked, this, &CampaignEditor::save);
+    connect(buttons.transfer, &QPushButton::clicked, this, &CampaignEditor::transfer);
+    connect(buttons.close, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void CampaignEditor::save()

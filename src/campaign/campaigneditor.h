@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+class QFormLayout;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 class QSize;
 class QVBoxLayout;
@@ -20,16 +23,24 @@ class CampaignEditor : public QWidget
 {
     Q_OBJECT
 protected:
-    CampaignEditor(const ui::DialogContext &context, const QString &form, const QString &title);
+    explicit CampaignEditor(const ui::DialogContext &context);
 
-    // Puts the save, transfer and close buttons at the foot of the left column, the result box
-    // beside it, and gives the window its first size.
-    void finishLayout(QVBoxLayout *left, const QString &resultName, const QString &saveName,
-                      const QString &closeName, const QSize &size);
+    struct ResultButtons
+    {
+        QPushButton *save;
+        QPushButton *transfer;
+        QPushButton *close;
+    };
+
+    // A labelled field in the column of fields.
+    static QLineEdit *addField(QFormLayout &form, QLabel *label, QLineEdit *field);
+    // Puts the buttons at the foot of the left column and the result box m_result beside it,
+    // and gives the window its first size.
+    void finishLayout(QVBoxLayout *left, const ResultButtons &buttons, const QSize &size);
 
     ui::Host &m_host;
     ui::MainText &m_mainText;
-    ui::ExactTextEdit *m_result = nullptr;
+    ui::ExactTextEdit *m_result = nullptr; // made by each editor under its own name
 
 private:
     void save();

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "campaigneditor.h"
-
-#include <QStringList>
+#include "extendedcampaignmodel.h"
 
 #include <array>
 
@@ -24,27 +23,23 @@ public:
     static constexpr int kEnds = 6;
 
 private:
-    void startAfresh();
     void onEndToggled(int index, bool checked);
     void addMission();
-    void complete();
     void reset();
+    void resetEnds();
+    void showState();
 
-    QLineEdit *m_campaignName;
-    QLineEdit *m_folder;
-    QLineEdit *m_count;
-    QLabel *m_missionLabel;
-    QLineEdit *m_missionName;
-    QLineEdit *m_island;
+    QLineEdit *m_campaignName = nullptr;
+    QLineEdit *m_folder = nullptr;
+    QLineEdit *m_count = nullptr;
+    QLabel *m_missionLabel = nullptr;
+    QLineEdit *m_missionName = nullptr;
+    QLineEdit *m_island = nullptr;
     std::array<QCheckBox *, kEnds> m_endChecks{};
     std::array<QLineEdit *, kEnds> m_endTargets{};
-    QPushButton *m_addButton;
+    QPushButton *m_addButton = nullptr;
 
-    // The missions added since the dialog was opened or reset, each block as it was built
-    // when its mission was added.
-    int m_missionCount = 0;
-    QStringList m_missionBlocks;
-    QString m_firstMission;
+    ExtendedCampaignModel m_model;
 };
 
 } // namespace campaign

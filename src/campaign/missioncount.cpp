@@ -36,11 +36,6 @@ std::optional<int> readWholeCount(const QString &text, const QLocale &locale)
     return int(rounded);
 }
 
-std::optional<double> readMissionNumber(const QString &text, const QLocale &locale)
-{
-    return core::readNumber(text, locale);
-}
-
 int namesToAsk(int count)
 {
     return count < 0 ? kMaxChainedMissions : std::min(count, kMaxChainedMissions);

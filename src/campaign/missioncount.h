@@ -17,10 +17,6 @@ inline constexpr int kMaxCollectedMissions = 500;
 // when the number lies beyond what a whole number can hold.
 std::optional<int> readWholeCount(const QString &text, const QLocale &locale = QLocale());
 
-// The number typed into the extended editor's count field, fractions kept, any size. Empty
-// when the text is no number.
-std::optional<double> readMissionNumber(const QString &text, const QLocale &locale = QLocale());
-
 // How many names the simple editor asks for a count that is not refused: the count itself,
 // or all it can chain when the count is negative.
 int namesToAsk(int count);

@@ -15,39 +15,37 @@
 using namespace Qt::StringLiterals;
 
 namespace campaign {
-namespace {
-
-QLineEdit *addField(QFormLayout &form, int number, const QString &caption, const QString &text)
-{
-    auto *label = new QLabel(caption);
-    label->setObjectName(u"Label"_s + QString::number(number));
-    auto *edit = new QLineEdit(text);
-    edit->setObjectName(u"Text"_s + QString::number(number));
-    label->setBuddy(edit);
-    form.addRow(label, edit);
-    return edit;
-}
-
-} // namespace
 
 SimpleCampaignEditor::SimpleCampaignEditor(const ui::DialogContext &context)
-    : CampaignEditor(context, u"Form3"_s, u"Kampagnen Editor (einfach)"_s)
+    : CampaignEditor(context)
 {
+    setObjectName(u"Form3"_s);
+    setWindowTitle(u"Kampagnen Editor (einfach)"_s);
 
     auto *form = new QFormLayout;
     form->setRowWrapPolicy(QFormLayout::WrapAllRows);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    m_campaignName = addField(*form, 1, u"Name der Kampagne"_s, u"Neue Kampagne"_s);
-    m_folder = addField(*form, 2, u"Name des Ordners/*.pbo Datei"_s, u"kampagne"_s);
-    m_count = addField(*form, 3, u"Anzahl der Missionen"_s, u"0"_s);
-    m_island = addField(*form, 4, u"Auf welcher Insel"_s, u"eden"_s);
+    m_campaignName = addField(*form, ui::named(new QLabel(u"Name der Kampagne"_s), u"Label1"_s),
+                              ui::named(new QLineEdit(u"Neue Kampagne"_s), u"Text1"_s));
+    m_folder =
+        addField(*form, ui::named(new QLabel(u"Name des Ordners/*.pbo Datei"_s), u"Label2"_s),
+                 ui::named(new QLineEdit(u"kampagne"_s), u"Text2"_s));
+    m_count = addField(*form, ui::named(new QLabel(u"Anzahl der Missionen"_s), u"Label3"_s),
+                       ui::named(new QLineEdit(u"0"_s), u"Text3"_s));
+    m_island = addField(*form, ui::named(new QLabel(u"Auf welcher Insel"_s), u"Label4"_s),
+                        ui::named(new QLineEdit(u"eden"_s), u"Text4"_s));
 
     auto *generateButton = ui::named(new QPushButton(u"Alle Missionen eingeben"_s), u"Command1"_s);
+    m_result = ui::ExactTextEdit::forScript(u"Text5"_s);
+    auto *saveButton = ui::named(new QPushButton(u"Erstelle Script Datei"_s), u"Command5"_s);
+    auto *transferButton =
+        ui::named(new QPushButton(u"Schließen und Script übertragen"_s), u"Command4"_s);
+    auto *closeButton = ui::named(new QPushButton(u"Schließen"_s), u"Command3"_s);
 
     auto *left = new QVBoxLayout;
     left->addLayout(form);
     left->addWidget(generateButton);
-    finishLayout(left, u"Text5"_s, u"Command5"_s, u"Command3"_s, QSize(760, 460));
+    finishLayout(left, {saveButton, transferButton, closeButton}, QSize(760, 460));
 
     connect(generateButton, &QPushButton::clicked, this, &SimpleCampaignEditor::generate);
 }

@@ -17,10 +17,10 @@ public:
 private:
     void generate();
 
-    QLineEdit *m_campaignName;
-    QLineEdit *m_folder;
-    QLineEdit *m_count;
-    QLineEdit *m_island;
+    QLineEdit *m_campaignName = nullptr;
+    QLineEdit *m_folder = nullptr;
+    QLineEdit *m_count = nullptr;
+    QLineEdit *m_island = nullptr;
 };
 
 } // namespace campaign

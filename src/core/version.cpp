@@ -9,6 +9,11 @@ QString &stored()
 }
 } // namespace
 
+QString buildVersion()
+{
+    return QStringLiteral(VELMORA_VERSION);
+}
+
 QString programVersion()
 {
     return stored();

@@ -2,6 +2,8 @@
 
 #include "snippets.h"
 #include "ui/host.h"
+#include "ui/longtext.h"
+#include "ui/look.h"
 #include "ui/maintext.h"
 
 #include <QFontMetrics>
@@ -10,22 +12,138 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <array>
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace editor {
 namespace {
 
-constexpr int kFirstField = 2;
+// The fields of all panels, top to bottom.
+enum Field {
+    ActionId,
+    ActionUnit,
+    ActionText,
+    ActionScript,
+    IfCondition,
+    IfCommand,
+    IdentityName,
+    IdentityVoice,
+    IdentityGlasses,
+    IdentityFace,
+    IdentityPitch,
+    UnitName,
+    UnitType,
+    UnitX,
+    UnitY,
+    HeightObject,
+    HeightValue,
+    JumpCommander,
+    JumpHelicopter,
+    JumpPause,
+    FieldCount
+};
 
-// The default texts of Text2 .. Text21: each names what belongs in its field.
-const std::array<QString, 20> &defaults()
+struct FieldControl
 {
-    static const std::array<QString, 20> texts = {
-        u"ID"_s,     u"Einheit"_s, u"Text"_s,      u"Script.sqs"_s, u"Bedingung"_s,
-        u"Befehl"_s, u"Name"_s,    u"Stimme"_s,    u"Brille"_s,     u"Gesicht"_s,
-        u"Stufe"_s,  u"Name"_s,    u"Typ"_s,       u"X-Achse"_s,    u"Y-Achse"_s,
-        u"Name"_s,   u"Höhe"_s,    u"Kommander"_s, u"Helikopter"_s, u"2"_s};
-    return texts;
+    QString name;
+    QString defaultText; // names what belongs in the field; Reset brings it back
+};
+
+const std::array<FieldControl, FieldCount> &fieldControls()
+{
+    static const std::array<FieldControl, FieldCount> fields = {{
+        {u"Text2"_s, u"ID"_s},          {u"Text3"_s, u"Einheit"_s},   {u"Text4"_s, u"Text"_s},
+        {u"Text5"_s, u"Script.sqs"_s},  {u"Text6"_s, u"Bedingung"_s}, {u"Text7"_s, u"Befehl"_s},
+        {u"Text8"_s, u"Name"_s},        {u"Text9"_s, u"Stimme"_s},    {u"Text10"_s, u"Brille"_s},
+        {u"Text11"_s, u"Gesicht"_s},    {u"Text12"_s, u"Stufe"_s},    {u"Text13"_s, u"Name"_s},
+        {u"Text14"_s, u"Typ"_s},        {u"Text15"_s, u"X-Achse"_s},  {u"Text16"_s, u"Y-Achse"_s},
+        {u"Text17"_s, u"Name"_s},       {u"Text18"_s, u"Höhe"_s},     {u"Text19"_s, u"Kommander"_s},
+        {u"Text20"_s, u"Helikopter"_s}, {u"Text21"_s, u"2"_s},
+    }};
+    return fields;
+}
+
+using Values = std::function<QString(Field)>;
+
+struct Panel
+{
+    QString button;
+    QString caption;
+    QString helpButton;
+    QList<QList<Field>> rows;
+    QStringList help; // one line per field
+    QString (*snippet)(const Values &value);
+};
+
+const std::array<Panel, 6> &panels()
+{
+    static const std::array<Panel, 6> list = {{
+        {u"Command1"_s,
+         u"Aktionsmenüeintrag >"_s,
+         u"Command10"_s,
+         {{ActionId, ActionUnit, ActionText, ActionScript}},
+         {u"ID: Das ist der Name des Eintrags"_s,
+          u"Einheit: Das ist der name der Einheit die den Eintrag bekommt"_s,
+          u"Text: Hier kommt die Bezeichnung des Eintrags rein"_s,
+          u"Script.sqs: Das ist der Name der Scriptdatei"_s},
+         [](const Values &v) {
+             return actionEntryLine({v(ActionId), v(ActionUnit), v(ActionText), v(ActionScript)});
+         }},
+        {u"Command2"_s,
+         u"If Anweisung >"_s,
+         u"Command11"_s,
+         {{IfCondition, IfCommand}},
+         {u"Bedingung: Das ist die vorraussetzung für den Befehl"_s,
+          u"Befehl: Wird dann ausgeführt wenn die Bedingung erfüllt ist"_s},
+         [](const Values &v) {
+             return ifStatementLine(v(IfCondition), v(IfCommand));
+         }},
+        {u"Command3"_s,
+         u"Identität >"_s,
+         u"Command12"_s,
+         {{IdentityName, IdentityVoice}, {IdentityGlasses, IdentityFace, IdentityPitch}},
+         {u"Name: Das ist der Name der Einheit im Spiel"_s,
+          u"Stimme: Welche Stimme hat der Soldat"_s,
+          u"Brille: Soll der Soldat eine Brille haben oder nicht"_s,
+          u"Gesicht: Welches Gesicht hat der Soldat"_s,
+          u"Stufe: Der Eintrag bestimmt die Stimmhöhe oder Tiefe"_s},
+         [](const Values &v) {
+             return identityBlock({.name = v(IdentityName),
+                                   .voice = v(IdentityVoice),
+                                   .glasses = v(IdentityGlasses),
+                                   .face = v(IdentityFace),
+                                   .pitch = v(IdentityPitch)});
+         }},
+        {u"Command4"_s,
+         u"Einheit erstellen >"_s,
+         u"Command13"_s,
+         {{UnitName, UnitType}, {UnitX, UnitY}},
+         {u"Name: Wie soll die Einheit heißen"_s, u"Typ: Vom welchem Typ ist die Einheit"_s,
+          u"X und Y Achse: Ist für die bestimmung der Platzierungsposition auf der Karte"_s},
+         [](const Values &v) {
+             return createUnitLine({v(UnitName), v(UnitType), v(UnitX), v(UnitY)});
+         }},
+        {u"Command5"_s,
+         u"Objekthöhe >"_s,
+         u"Command14"_s,
+         {{HeightObject, HeightValue}},
+         {u"Name: Welches Objekt oder Einheit ist gemeint"_s,
+          u"Höhe: Wie hoch oder wie Tief soll das Objekt oder die Einheit sein"_s},
+         [](const Values &v) {
+             return objectHeightLine(v(HeightObject), v(HeightValue));
+         }},
+        {u"Command6"_s,
+         u"Fallschirmspringer >"_s,
+         u"Command15"_s,
+         {{JumpCommander, JumpHelicopter, JumpPause}},
+         {u"Kommander: Der Name des Gruppenführers"_s, u"Helikopter: Der Name des Helikopters"_s},
+         [](const Values &v) {
+             return paratrooperScript({v(JumpCommander), v(JumpHelicopter), v(JumpPause)});
+         }},
+    }};
+    return list;
 }
 
 } // namespace
@@ -33,119 +151,49 @@ const std::array<QString, 20> &defaults()
 SnippetPanels::SnippetPanels(ui::Host &host, ui::MainText &mainText, QWidget *parent)
     : QWidget(parent), m_host(host), m_mainText(mainText)
 {
-    for (int n = 0; n < 20; ++n) {
-        auto *edit = new QLineEdit(defaults()[n], this);
-        edit->setObjectName(u"Text"_s + QString::number(n + kFirstField));
-        m_fields[n] = edit;
-    }
+    for (const FieldControl &field : fieldControls())
+        m_fields.append(ui::named(new QLineEdit(field.defaultText, this), field.name));
+    // The pause between two jumps is a number of seconds: a narrow box.
+    QLineEdit *pause = m_fields[JumpPause];
+    pause->setMaximumWidth(QFontMetrics(pause->font()).horizontalAdvance(u"0000"_s) + 16);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    const Values value = [this](Field field) {
+        return m_fields[field]->text();
+    };
+    for (const Panel &panel : panels()) {
+        auto *button = ui::named(new QPushButton(panel.caption, this), panel.button);
+        auto *helpButton = ui::named(new QPushButton(u"?"_s, this), panel.helpButton);
+        helpButton->setToolTip(u"Hilfe"_s);
+        helpButton->setFixedWidth(helpButton->sizeHint().height());
+        auto *buttonRow = new QHBoxLayout;
+        buttonRow->addWidget(button, 1);
+        buttonRow->addWidget(helpButton);
+        layout->addLayout(buttonRow);
+        for (const QList<Field> &row : panel.rows) {
+            auto *fieldRow = new QHBoxLayout;
+            for (Field field : row)
+                fieldRow->addWidget(m_fields[field], field == JumpPause ? 0 : 1);
+            layout->addLayout(fieldRow);
+        }
+        layout->addSpacing(6);
 
-    addPanel(1, u"Aktionsmenüeintrag >"_s, {{2, 3, 4, 5}}, &SnippetPanels::appendActionEntry,
-             {u"ID: Das ist der Name des Eintrags"_s,
-              u"Einheit: Das ist der name der Einheit die den Eintrag bekommt"_s,
-              u"Text: Hier kommt die Bezeichnung des Eintrags rein"_s,
-              u"Script.sqs: Das ist der Name der Scriptdatei"_s});
-    addPanel(2, u"If Anweisung >"_s, {{6, 7}}, &SnippetPanels::appendIfStatement,
-             {u"Bedingung: Das ist die vorraussetzung für den Befehl"_s,
-              u"Befehl: Wird dann ausgeführt wenn die Bedingung erfüllt ist"_s});
-    addPanel(3, u"Identität >"_s, {{8, 9}, {10, 11, 12}}, &SnippetPanels::appendIdentity,
-             {u"Name: Das ist der Name der Einheit im Spiel"_s,
-              u"Stimme: Welche Stimme hat der Soldat"_s,
-              u"Brille: Soll der Soldat eine Brille haben oder nicht"_s,
-              u"Gesicht: Welches Gesicht hat der Soldat"_s,
-              u"Stufe: Der Eintrag bestimmt die Stimmhöhe oder Tiefe"_s});
-    addPanel(4, u"Einheit erstellen >"_s, {{13, 14}, {15, 16}}, &SnippetPanels::appendCreateUnit,
-             {u"Name: Wie soll die Einheit heißen"_s, u"Typ: Vom welchem Typ ist die Einheit"_s,
-              u"X und Y Achse: Ist für die bestimmung der Platzierungsposition auf der Karte"_s});
-    addPanel(5, u"Objekthöhe >"_s, {{17, 18}}, &SnippetPanels::appendObjectHeight,
-             {u"Name: Welches Objekt oder Einheit ist gemeint"_s,
-              u"Höhe: Wie hoch oder wie Tief soll das Objekt oder die Einheit sein"_s});
-    addPanel(
-        6, u"Fallschirmspringer >"_s, {{19, 20, 21}}, &SnippetPanels::appendParatroopers,
-        {u"Kommander: Der Name des Gruppenführers"_s, u"Helikopter: Der Name des Helikopters"_s});
-    layout->addStretch(1);
-
-    // The pause between two jumps is a number of seconds: a narrow box.
-    field(21)->setMaximumWidth(QFontMetrics(field(21)->font()).horizontalAdvance(u"0000"_s) + 16);
-}
-
-QLineEdit *SnippetPanels::field(int number) const
-{
-    return m_fields[number - kFirstField];
-}
-
-void SnippetPanels::addPanel(int number, const QString &caption, const QList<QList<int>> &rows,
-                             void (SnippetPanels::*append)(), const QStringList &help)
-{
-    auto *panel = qobject_cast<QVBoxLayout *>(layout());
-
-    auto *buttonRow = new QHBoxLayout;
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(u"Command"_s + QString::number(number));
-    auto *helpButton = new QPushButton(u"?"_s, this);
-    helpButton->setObjectName(u"Command"_s + QString::number(number + 9));
-    helpButton->setToolTip(u"Hilfe"_s);
-    helpButton->setFixedWidth(helpButton->sizeHint().height());
-    buttonRow->addWidget(button, 1);
-    buttonRow->addWidget(helpButton);
-    panel->addLayout(buttonRow);
-
-    for (const QList<int> &row : rows) {
-        auto *fieldRow = new QHBoxLayout;
-        for (int n : row)
-            fieldRow->addWidget(field(n), n == 21 ? 0 : 1);
-        panel->addLayout(fieldRow);
+        connect(button, &QPushButton::clicked, this,
+                [this, value, snippet = panel.snippet] { m_mainText.append(snippet(value)); });
+        connect(helpButton, &QPushButton::clicked, this,
+                [this, helpText = panel.help.join(u"\r\n"_s)] {
+                    m_host.message(u"Hilfe"_s, helpText, ui::Buttons::Ok, ui::Icon::None);
+                });
     }
-    panel->addSpacing(6);
-
-    connect(button, &QPushButton::clicked, this, append);
-    const QString helpText = help.join(u"\r\n"_s);
-    connect(helpButton, &QPushButton::clicked, this, [this, helpText] {
-        m_host.message(u"Hilfe"_s, helpText, ui::Buttons::Ok, ui::Icon::None);
-    });
+    layout->addStretch(1);
+    ui::allowLongText(*this);
 }
 
 void SnippetPanels::reset()
 {
-    for (int n = 0; n < 20; ++n)
-        m_fields[n]->setText(defaults()[n]);
-}
-
-void SnippetPanels::appendActionEntry()
-{
-    m_mainText.append(
-        actionEntryLine({field(2)->text(), field(3)->text(), field(4)->text(), field(5)->text()}));
-}
-
-void SnippetPanels::appendIfStatement()
-{
-    m_mainText.append(ifStatementLine(field(6)->text(), field(7)->text()));
-}
-
-void SnippetPanels::appendIdentity()
-{
-    m_mainText.append(identityBlock({.name = field(8)->text(),
-                                     .voice = field(9)->text(),
-                                     .glasses = field(10)->text(),
-                                     .face = field(11)->text(),
-                                     .pitch = field(12)->text()}));
-}
-
-void SnippetPanels::appendCreateUnit()
-{
-    m_mainText.append(createUnitLine(
-        {field(13)->text(), field(14)->text(), field(15)->text(), field(16)->text()}));
-}
-
-void SnippetPanels::appendObjectHeight()
-{
-    m_mainText.append(objectHeightLine(field(17)->text(), field(18)->text()));
-}
-
-void SnippetPanels::appendParatroopers()
-{
-    m_mainText.append(paratrooperScript({field(19)->text(), field(20)->text(), field(21)->text()}));
+    for (qsizetype i = 0; i < m_fields.size(); ++i)
+        m_fields[i]->setText(fieldControls()[i].defaultText);
 }
 
 } // namespace editor

@@ -1,8 +1,7 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
-
-#include <array>
 
 class QLineEdit;
 
@@ -25,20 +24,9 @@ public:
     void reset();
 
 private:
-    QLineEdit *field(int number) const; // Text2 .. Text21
-    void addPanel(int number, const QString &caption, const QList<QList<int>> &rows,
-                  void (SnippetPanels::*append)(), const QStringList &help);
-
-    void appendActionEntry();
-    void appendIfStatement();
-    void appendIdentity();
-    void appendCreateUnit();
-    void appendObjectHeight();
-    void appendParatroopers();
-
     ui::Host &m_host;
     ui::MainText &m_mainText;
-    std::array<QLineEdit *, 20> m_fields{};
+    QList<QLineEdit *> m_fields; // in the order of the panels, top to bottom
 };
 
 } // namespace editor

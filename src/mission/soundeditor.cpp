@@ -1,7 +1,6 @@
 #include "soundeditor.h"
 
-#include "core/numbers.h"
-#include "descriptiontext.h"
+#include "soundlistmodel.h"
 #include "ui/exacttextedit.h"
 #include "ui/host.h"
 #include "ui/look.h"
@@ -26,14 +25,8 @@ using namespace Qt::StringLiterals;
 namespace mission {
 namespace {
 
-constexpr int kMaxSounds = 30;
 // Fractional or huge maxima are shown as a share of this many steps.
 constexpr int kBarSteps = 1000;
-
-QString fileLabelCaption(int number)
-{
-    return u"Name der "_s + QString::number(number) + u". Sounddatei"_s;
-}
 
 } // namespace
 
@@ -47,7 +40,7 @@ SoundEditor::SoundEditor(const ui::DialogContext &context)
     m_folder = ui::named(new QLineEdit(this), u"Text1"_s);
     auto *countLabel = ui::named(new QLabel(u"Anzahl der Sounds"_s, this), u"Label1"_s);
     m_count = ui::named(new QLineEdit(this), u"Text2"_s);
-    m_fileLabel = ui::named(new QLabel(fileLabelCaption(1), this), u"Label3"_s);
+    m_fileLabel = ui::named(new QLabel(m_sounds.fileCaption(), this), u"Label3"_s);
     m_fileName = ui::named(new QLineEdit(this), u"Text3"_s);
     auto *extension = ui::named(new QLineEdit(u".ogg"_s, this), u"Text4"_s);
     m_add = ui::named(new QPushButton(u"Hinzufügen"_s, this), u"Command1"_s);
@@ -112,64 +105,43 @@ SoundEditor::SoundEditor(const ui::DialogContext &context)
 
 void SoundEditor::setProgressMaximum()
 {
-    // Anything that is no usable maximum leaves the bar as it was, without a word.
-    if (const std::optional<double> maximum = core::readNumber(m_count->text())) {
-        if (m_progress.setMaximum(*maximum))
-            showProgress();
-    }
+    m_sounds.setCountText(m_count->text());
+    showProgress();
 }
 
 void SoundEditor::addSound()
 {
-    const std::optional<double> count = core::readNumber(m_count->text());
-    if (!count)
+    const SoundListModel::Addition addition =
+        m_sounds.add(m_count->text(), m_folder->text(), m_fileName->text());
+    showProgress();
+    if (addition == SoundListModel::Addition::Refused)
+        m_host.message(u"Fehler"_s, SoundListModel::kTooMany, ui::Buttons::Ok, ui::Icon::Critical);
+    if (addition != SoundListModel::Addition::Added &&
+        addition != SoundListModel::Addition::Finished)
         return;
-    if (*count > 0) {
-        // The bar's refusal is what stops a click once the announced sounds are in.
-        if (!m_progress.setValue(m_progress.value() + 1))
-            return;
-        showProgress();
-    }
-    if (*count > kMaxSounds) {
-        m_progress.setValue(0);
-        showProgress();
-        m_host.message(u"Fehler"_s, u"Vorerst maximal 30 Sounds..."_s, ui::Buttons::Ok,
-                       ui::Icon::Critical);
-        return;
-    }
-
-    ++m_soundCount;
-    ui::setLocked(*m_folder, true);
-    ui::setLocked(*m_count, true);
-    m_fileLabel->setText(fileLabelCaption(m_soundCount + 1));
-    m_entries += soundEntry(m_soundCount, m_folder->text(), m_fileName->text());
+    showState();
     m_fileName->clear();
-    // A count typed as "05" or with a blank never matches, and the block stays open.
-    if (m_count->text() == QString::number(m_soundCount))
-        finish();
-}
-
-void SoundEditor::finish()
-{
-    m_fileLabel->setText(u"Fertig"_s);
-    m_add->setEnabled(false);
-    m_result->setText(soundBlock(m_soundCount, m_entries));
+    if (addition == SoundListModel::Addition::Finished)
+        m_result->setText(m_sounds.block());
 }
 
 void SoundEditor::reset()
 {
-    m_add->setEnabled(true);
-    m_entries.clear();
-    m_soundCount = 0;
-    ui::setLocked(*m_folder, false);
-    ui::setLocked(*m_count, false);
-    m_fileLabel->setText(fileLabelCaption(1));
+    m_sounds.reset();
+    showState();
     m_folder->clear();
     m_count->clear(); // an empty count keeps the last maximum
     m_fileName->clear();
     m_result->clear();
-    m_progress.setValue(0);
     showProgress();
+}
+
+void SoundEditor::showState()
+{
+    m_add->setEnabled(!m_sounds.finished());
+    ui::setLocked(*m_folder, m_sounds.fieldsLocked());
+    ui::setLocked(*m_count, m_sounds.fieldsLocked());
+    m_fileLabel->setText(m_sounds.fileCaption());
 }
 
 void SoundEditor::save()
@@ -186,8 +158,8 @@ void SoundEditor::transfer()
 
 void SoundEditor::showProgress()
 {
-    const double maximum = m_progress.maximum();
-    const double value = m_progress.value();
+    const double maximum = m_sounds.progress().maximum();
+    const double value = m_sounds.progress().value();
     if (maximum == std::floor(maximum) && maximum <= std::numeric_limits<int>::max()) {
         m_bar->setRange(0, static_cast<int>(maximum));
         m_bar->setValue(static_cast<int>(std::lround(value)));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/progressmodel.h"
+#include "soundlistmodel.h"
 #include "ui/dialogcontext.h"
 
 #include <QWidget>
@@ -29,11 +29,11 @@ public:
 private:
     void setProgressMaximum();
     void addSound();
-    void finish();
     void reset();
     void save();
     void transfer();
     void showProgress();
+    void showState();
 
     ui::Host &m_host;
     ui::MainText &m_mainText;
@@ -46,11 +46,9 @@ private:
     ui::ExactTextEdit *m_result = nullptr; // Text5
     QProgressBar *m_bar = nullptr;         // ProgressBar1
 
-    // The bar itself cannot refuse a position or a maximum, so this model holds the range
-    // and the bar only shows it.
-    core::ProgressModel m_progress;
-    int m_soundCount = 0;
-    QString m_entries;
+    // The bar cannot refuse a position or a maximum, so the model holds the range and the
+    // bar only shows it.
+    SoundListModel m_sounds;
 };
 
 } // namespace mission

@@ -110,11 +110,7 @@ WeaponsEditor::WeaponsEditor(const ui::DialogContext &context)
     layout->addLayout(right, 3);
     setMinimumSize(640, 520);
 
-    // Start-up: nothing to generate, save or transfer until something has been added.
-    m_save->setEnabled(false);
-    m_transfer->setEnabled(false);
-    m_generate->setEnabled(false);
-    ui::setLocked(*m_result, true);
+    showState();
     fillCatalogues();
 
     connect(m_addOn, &QCheckBox::toggled, this, &WeaponsEditor::fillCatalogues);
@@ -139,52 +135,43 @@ void WeaponsEditor::fillCatalogues()
     m_magazines->addItems(magazineCatalogue(edition));
 }
 
-void WeaponsEditor::startCollecting()
+void WeaponsEditor::showState()
 {
-    m_generate->setEnabled(true);
-    ui::setLocked(*m_result, false);
+    m_generate->setEnabled(m_stock.canGenerate());
+    m_save->setEnabled(m_stock.canSave());
+    m_transfer->setEnabled(m_stock.canSave());
+    ui::setLocked(*m_result, m_stock.resultLocked());
+}
+
+void WeaponsEditor::addWeapon()
+{
+    appendToResult(m_stock.addWeapon(selectedName(*m_weapons), m_weaponCount->text()));
+}
+
+void WeaponsEditor::addMagazine()
+{
+    appendToResult(m_stock.addMagazine(selectedName(*m_magazines), m_magazineCount->text()));
 }
 
 void WeaponsEditor::appendToResult(const QString &line)
 {
+    showState();
     // Straight after whatever the box holds, a generated block's final "};" included.
     m_result->appendText(line);
     m_result->moveCursor(QTextCursor::End);
 }
 
-void WeaponsEditor::addWeapon()
-{
-    startCollecting();
-    const QString name = selectedName(*m_weapons);
-    const QString count = m_weaponCount->text();
-    m_weaponEntries += stockEntry(name, count);
-    appendToResult(weaponAdditionLine(name, count));
-}
-
-void WeaponsEditor::addMagazine()
-{
-    startCollecting();
-    const QString name = selectedName(*m_magazines);
-    const QString count = m_magazineCount->text();
-    m_magazineEntries += stockEntry(name, count);
-    appendToResult(magazineAdditionLine(name, count));
-}
-
 void WeaponsEditor::generate()
 {
-    m_save->setEnabled(true);
-    m_transfer->setEnabled(true);
-    m_result->setText(stockBlocks(m_weaponEntries, m_magazineEntries));
+    m_result->setText(m_stock.generate());
+    showState();
 }
 
 void WeaponsEditor::reset()
 {
-    // Save and transfer stay as they are: once generated, an empty box can be written too.
-    m_weaponEntries.clear();
-    m_magazineEntries.clear();
+    m_stock.reset();
     m_result->clear();
-    m_generate->setEnabled(false);
-    ui::setLocked(*m_result, true);
+    showState();
 }
 
 void WeaponsEditor::save()

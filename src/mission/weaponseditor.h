@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stockmodel.h"
 #include "ui/dialogcontext.h"
 
 #include <QWidget>
@@ -33,8 +34,8 @@ private:
     void reset();
     void save();
     void transfer();
-    void startCollecting();
     void appendToResult(const QString &line);
+    void showState();
 
     ui::Host &m_host;
     ui::MainText &m_mainText;
@@ -49,8 +50,7 @@ private:
     QPushButton *m_save = nullptr;         // Command4
     QPushButton *m_transfer = nullptr;     // Command5
 
-    QString m_weaponEntries;
-    QString m_magazineEntries;
+    StockModel m_stock;
 };
 
 } // namespace mission

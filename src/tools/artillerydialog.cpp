@@ -20,19 +20,12 @@ using namespace Qt::StringLiterals;
 namespace tools {
 
 namespace {
-QLineEdit *makeBox(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    return box;
-}
 
 // The game's names are written as they stand in the box: no completion that would turn
 // a typed name into a listed one, no typed name added to the list.
-QComboBox *makeList(const QString &name, const QStringList &entries, QWidget *parent)
+QComboBox *makeList(const QStringList &entries, QWidget *parent)
 {
     auto *list = new QComboBox(parent);
-    list->setObjectName(name);
     list->setEditable(true);
     list->setCompleter(nullptr);
     list->setInsertPolicy(QComboBox::NoInsert);
@@ -42,10 +35,8 @@ QComboBox *makeList(const QString &name, const QStringList &entries, QWidget *pa
 }
 
 // A caption above its field.
-void addField(QVBoxLayout *column, const QString &labelName, const QString &caption, QWidget *field)
+void addField(QVBoxLayout *column, QLabel *label, QWidget *field)
 {
-    auto *label = new QLabel(caption, field->parentWidget());
-    label->setObjectName(labelName);
     label->setBuddy(field);
     column->addWidget(label);
     column->addWidget(field);
@@ -58,28 +49,31 @@ ArtilleryDialog::ArtilleryDialog(ui::Host &host) : m_host(host)
     setObjectName(u"Form9"_s);
     setWindowTitle(u"Artilleriebeschuss"_s);
 
-    auto *markerFrame = new QGroupBox(u"Marker Einstellungen"_s, this);
-    markerFrame->setObjectName(u"Frame1"_s);
-    m_colour = makeList(u"Combo1"_s, markerColours(), markerFrame);
-    m_type = makeList(u"Combo2"_s, markerTypes(), markerFrame);
-    m_marker = makeBox(u"Text5"_s, u"1"_s, markerFrame);
-    m_size = makeBox(u"Text1"_s, u"4"_s, markerFrame);
+    auto *markerFrame = ui::named(new QGroupBox(u"Marker Einstellungen"_s, this), u"Frame1"_s);
+    m_colour = ui::named(makeList(markerColours(), markerFrame), u"Combo1"_s);
+    m_type = ui::named(makeList(markerTypes(), markerFrame), u"Combo2"_s);
+    m_marker = ui::named(new QLineEdit(u"1"_s, markerFrame), u"Text5"_s);
+    m_size = ui::named(new QLineEdit(u"4"_s, markerFrame), u"Text1"_s);
     auto *markerColumn = new QVBoxLayout(markerFrame);
-    addField(markerColumn, u"Label1"_s, u"Farbe"_s, m_colour);
-    addField(markerColumn, u"Label3"_s, u"Typ"_s, m_type);
-    addField(markerColumn, u"Label6"_s, u"Die Nummer des Markers"_s, m_marker);
-    addField(markerColumn, u"Label2"_s, u"Größe"_s, m_size);
+    addField(markerColumn, ui::named(new QLabel(u"Farbe"_s, markerFrame), u"Label1"_s), m_colour);
+    addField(markerColumn, ui::named(new QLabel(u"Typ"_s, markerFrame), u"Label3"_s), m_type);
+    addField(markerColumn,
+             ui::named(new QLabel(u"Die Nummer des Markers"_s, markerFrame), u"Label6"_s),
+             m_marker);
+    addField(markerColumn, ui::named(new QLabel(u"Größe"_s, markerFrame), u"Label2"_s), m_size);
     markerColumn->addStretch();
 
-    auto *barrageFrame = new QGroupBox(u"Artillerie Einstellungen"_s, this);
-    barrageFrame->setObjectName(u"Frame2"_s);
-    m_radiusX = makeBox(u"Text2"_s, u"50"_s, barrageFrame);
-    m_radiusY = makeBox(u"Text3"_s, u"50"_s, barrageFrame);
-    m_shots = makeBox(u"Text4"_s, u"50"_s, barrageFrame);
+    auto *barrageFrame = ui::named(new QGroupBox(u"Artillerie Einstellungen"_s, this), u"Frame2"_s);
+    m_radiusX = ui::named(new QLineEdit(u"50"_s, barrageFrame), u"Text2"_s);
+    m_radiusY = ui::named(new QLineEdit(u"50"_s, barrageFrame), u"Text3"_s);
+    m_shots = ui::named(new QLineEdit(u"50"_s, barrageFrame), u"Text4"_s);
     auto *barrageColumn = new QVBoxLayout(barrageFrame);
-    addField(barrageColumn, u"Label4"_s, u"Radius X Achse"_s, m_radiusX);
-    addField(barrageColumn, u"Label7"_s, u"Radius Y Achse"_s, m_radiusY);
-    addField(barrageColumn, u"Label5"_s, u"Anzahl der Abschüsse"_s, m_shots);
+    addField(barrageColumn, ui::named(new QLabel(u"Radius X Achse"_s, barrageFrame), u"Label4"_s),
+             m_radiusX);
+    addField(barrageColumn, ui::named(new QLabel(u"Radius Y Achse"_s, barrageFrame), u"Label7"_s),
+             m_radiusY);
+    addField(barrageColumn,
+             ui::named(new QLabel(u"Anzahl der Abschüsse"_s, barrageFrame), u"Label5"_s), m_shots);
     barrageColumn->addStretch();
 
     auto *frames = new QHBoxLayout;

@@ -15,8 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace tools {
 
-namespace {} // namespace
-
 BombDropCalculator::BombDropCalculator(ui::Host &host) : m_host(host)
 {
     setObjectName(u"Form2"_s);

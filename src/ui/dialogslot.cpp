@@ -1,12 +1,11 @@
 #include "dialogslot.h"
 
 #include "accessibility.h"
+#include "longtext.h"
 
 namespace ui {
 
-DialogSlot::DialogSlot(QString name, DialogFactory factory)
-    : m_name(std::move(name)), m_factory(std::move(factory))
-{}
+DialogSlot::DialogSlot(DialogFactory factory) : m_factory(std::move(factory)) {}
 
 DialogSlot::~DialogSlot()
 {
@@ -22,9 +21,8 @@ QWidget *DialogSlot::open(const DialogContext &context)
         made->setParent(nullptr);
         // A closed dialog is gone for good, so that the next opening starts at its defaults.
         made->setAttribute(Qt::WA_DeleteOnClose);
-        if (made->objectName().isEmpty())
-            made->setObjectName(m_name);
         nameControlsForAccessibility(*made);
+        allowLongText(*made);
         m_window = made;
     }
     m_window->show();

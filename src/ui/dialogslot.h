@@ -3,7 +3,6 @@
 #include "dialogcontext.h"
 
 #include <QPointer>
-#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -17,12 +16,11 @@ using DialogFactory = std::function<QWidget *(const DialogContext &)>;
 class DialogSlot
 {
 public:
-    DialogSlot(QString name, DialogFactory factory);
+    explicit DialogSlot(DialogFactory factory);
     ~DialogSlot();
     DialogSlot(const DialogSlot &) = delete;
     DialogSlot &operator=(const DialogSlot &) = delete;
 
-    const QString &name() const { return m_name; }
     // Shows the dialog, making it first if needed. Null when no dialog can be made.
     QWidget *open(const DialogContext &context);
     // Closes the dialog if it is open.
@@ -30,7 +28,6 @@ public:
     QWidget *window() const { return m_window.data(); }
 
 private:
-    QString m_name;
     DialogFactory m_factory;
     QPointer<QWidget> m_window;
 };

@@ -1,5 +1,7 @@
 #include "realhost.h"
 
+#include "longtext.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -38,10 +40,12 @@ Answer RealHost::message(const QString &title, const QString &text, Buttons butt
 
 QString RealHost::input(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
-                                               QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText); // makes the text field
+    allowLongText(dialog);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QStringList toolkitFilters(const QString &filter)

@@ -1,7 +1,6 @@
 #include "../support/golden.h"
 #include "core/codepage.h"
 #include "core/numbers.h"
-#include "core/progressmodel.h"
 #include "core/textfile.h"
 
 #include <QDir>
@@ -96,19 +95,6 @@ private Q_SLOTS:
         QFETCH(QString, shortForm);
         QCOMPARE(core::formatFixed2(value, locale), fixed2);
         QCOMPARE(core::formatShort(value, locale), shortForm);
-    }
-
-    void progressRefusesWhatTheBarWouldIgnore()
-    {
-        core::ProgressModel p;
-        QCOMPARE(p.maximum(), 100.0);
-        QVERIFY(!p.setMaximum(0) && !p.setMaximum(-5));
-        QVERIFY(!p.setMaximum(std::numeric_limits<double>::quiet_NaN()));
-        QVERIFY(p.setMaximum(5) && p.setValue(5));
-        QVERIFY(!p.setValue(6) && !p.setValue(-1));
-        QCOMPARE(p.value(), 5.0);
-        QVERIFY(p.setMaximum(2.5));
-        QCOMPARE(p.value(), 2.5);
     }
 
     void interruptedWriteKeepsTheOldFile()

@@ -4,15 +4,9 @@
 #include "editor/highlighting.h"
 #include "editor/maintextedit.h"
 #include "editor/readfilepart.h"
-#include "support/fakehost.h"
-#include "support/golden.h"
+#include "support/steps.h"
 
-#include <QAbstractButton>
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLineEdit>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,33 +53,18 @@ Result read(const QString &path, qint32 start, qint32 length)
     return text ? Result(core::toCp1252(*text)) : Result();
 }
 
-// The main window shown (so that its lines are coloured), a scripted host and a folder.
-struct Fixture
+// The main window shown, so that its lines are coloured.
+struct Fixture : Program
 {
-    QTemporaryDir dir;
-    FakeHost host;
-    app::MainWindow window{host};
-
     Fixture()
     {
-        window.resize(900, 600);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        main.resize(900, 600);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
     }
-    QString path(const QString &name) const { return dir.filePath(name); }
-    void click(const QString &button, const QString &chosenFile = {})
-    {
-        if (!chosenFile.isEmpty()) // else the file dialog is cancelled
-            host.fileNames.enqueue(chosenFile);
-        window.findChild<QAbstractButton *>(button)->click();
-        QCoreApplication::processEvents();
-    }
-    void open(const QString &file) { click(u"Command16"_s, file); }
-    void saveAs(const QString &file) { click(u"Command19"_s, file); }
-    void save() { click(u"Command7"_s); }
     void type(int key, Qt::KeyboardModifiers modifiers = {})
     {
-        auto *box = window.findChild<QWidget *>(u"Text1"_s);
+        auto *box = main.findChild<QWidget *>(u"Text1"_s);
         box->setFocus();
         QTest::keyClick(box, Qt::Key(key), modifiers);
     }
@@ -96,144 +75,36 @@ class TestEditor : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Opening shows the file as it is; saving writes it back and adds one CR LF, every time
-    // round, with the shown lines coloured.
-    void openAndSave_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QByteArray all = ";";
-        for (int b = 0; b < 256; ++b)
-            all.append(char(b));
-        QTest::newRow("empty file") << QByteArray();
-        QTest::newRow("every byte, lone CR and LF") << all + "lone\rCR lone\nLF\r\n\n\r";
-    }
-    void openAndSave()
-    {
-        QFETCH(QByteArray, file);
-        Fixture f;
-        const QString path = f.path(u"a.sqs"_s);
-        QVERIFY(putFile(path, file));
-        f.window.replace(u"old"_s);
-        f.open(path);
-        QCOMPARE(f.window.text(), core::fromCp1252(file));
-        const QTextDocument &document = *f.window.mainTextEdit().document();
-        QCOMPARE(document.firstBlock().layout()->formats().isEmpty(), file.isEmpty());
-        f.save();
-        QCOMPARE(fileBytes(path), file + "\r\n");
-        f.open(path);
-        f.save();
-        QCOMPARE(fileBytes(path), file + "\r\n\r\n");
-        QCOMPARE(f.host.fileDialogFilters, QStringList(2, u"Alle Dateien (*.*)|*"_s));
-        QVERIFY(f.host.messages.isEmpty());
-    }
-
-    void saveWritesBothRememberedFilesUntilOneFails()
-    {
-        Fixture f;
-        QVERIFY(putFile(f.path(u"a.sqs"_s), "a longer old text"));
-        f.open(f.path(u"a.sqs"_s));
-        f.saveAs(f.path(u"b.sqs"_s));
-        f.window.replace(u"short"_s); // as a transfer does
-        f.save();
-        QCOMPARE(fileBytes(f.path(u"a.sqs"_s)), QByteArray("short\r\n"));
-        QCOMPARE(fileBytes(f.path(u"b.sqs"_s)), QByteArray("short\r\n"));
-        // The save-as file is written first; when that fails, the opened one is left alone.
-        QVERIFY(QFile::remove(f.path(u"b.sqs"_s)) && QDir(f.dir.path()).mkdir(u"b.sqs"_s));
-        f.window.replace(u"changed"_s);
-        f.save();
-        QCOMPARE(fileBytes(f.path(u"a.sqs"_s)), QByteArray("short\r\n"));
-        QVERIFY(f.host.messages.isEmpty());
-    }
-
-    void silentFailures_data()
-    {
-        QTest::addColumn<QString>("target"); // relative to the folder; "" is Cancel
-        QTest::newRow("cancelled dialog") << QString();
-        QTest::newRow("missing file") << u"missing.sqs"_s;
-        QTest::newRow("in a missing folder") << u"nowhere/x.sqs"_s;
-        QTest::newRow("a folder") << u"folder"_s;
-        QTest::newRow("through a regular file") << u"plain.sqs/inner.sqs"_s;
-    }
-    void silentFailures()
-    {
-        QFETCH(QString, target);
-        Fixture f;
-        QDir(f.dir.path()).mkdir(u"folder"_s);
-        QVERIFY(putFile(f.path(u"plain.sqs"_s), "keep"));
-        const QString path = target.isEmpty() ? QString() : f.path(target);
-        f.window.replace(u"main text"_s);
-        f.open(path);
-        QCOMPARE(f.window.text(), u"main text"_s);
-        QCOMPARE(f.window.fileCommands().openedPath(), path);
-        f.saveAs(path);
-        QCOMPARE(f.window.fileCommands().saveAsPath(), path);
-        f.save();
-        QVERIFY(f.host.messages.isEmpty());
-        QCOMPARE(f.host.fileDialogFilters.size(), 2); // Speichern asks for no file
-        QCOMPARE(fileBytes(f.path(u"plain.sqs"_s)), QByteArray("keep"));
-        if (target == u"missing.sqs"_s) // the path is kept, so saving creates the file
-            QCOMPARE(fileBytes(path), QByteArray("main text\r\n"));
-        else
-            QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{u"plain.sqs"_s});
-    }
-
     // Text from transfers and appends comes back as it went in, until the user edits it.
     void textComesBackExactly()
     {
         Fixture f;
         for (const QString &text : {u"a\u00A0b"_s, u"a\u2028b"_s, u"a\u2029b"_s, u"a\rb\nc"_s}) {
-            f.window.replace(text);
-            f.window.append(text);
-            QCOMPARE(f.window.text(), text + text);
+            f.main.replace(text);
+            f.main.append(text);
+            QCOMPARE(f.main.text(), text + text);
         }
         f.type(Qt::Key_End, Qt::ControlModifier);
         f.type(Qt::Key_D);
-        QCOMPARE(f.window.text(), u"a\r\nb\r\nca\r\nb\r\ncd"_s);
-    }
-
-    void panels_data()
-    {
-        QTest::addColumn<QJsonObject>("panel");
-        const QJsonArray cases = QJsonDocument::fromJson(golden(u"panels.json"_s).toUtf8()).array();
-        QVERIFY(cases.size() >= 10);
-        for (const QJsonValue &c : cases)
-            QTest::newRow(qPrintable(c[u"case"_s].toString())) << c.toObject();
-    }
-    void panels()
-    {
-        QFETCH(QJsonObject, panel);
-        const QString expected = golden(u"panels/"_s + panel[u"output"_s].toString() + u".txt"_s);
-        const QString before = panel[u"before"_s].toString();
-        Fixture f;
-        f.window.replace(before);
-        const QJsonObject fields = panel[u"fields"_s].toObject();
-        for (auto it = fields.begin(); it != fields.end(); ++it)
-            f.window.findChild<QLineEdit *>(it.key())->setText(it.value().toString());
-        f.click(panel[u"button"_s].toString());
-        QCOMPARE(f.window.text(), before + expected);
-        f.click(panel[u"button"_s].toString()); // a second click appends a whole second output
-        QCOMPARE(f.window.text(), before + expected + expected);
-        QVERIFY(f.host.messages.isEmpty());
-        // The user can take the last one back (an undo is an edit: lone line ends become CR LF).
-        if (ui::documentAltersText(expected))
-            return;
+        QCOMPARE(f.main.text(), u"a\r\nb\r\nca\r\nb\r\ncd"_s);
+        // A snippet appended can be taken back.
+        Window{&f.main}.click(u"Command2"_s);
+        const QString once = f.main.text();
+        Window{&f.main}.click(u"Command2"_s);
         f.type(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(f.window.text(), before + expected);
+        QCOMPARE(f.main.text(), once);
+        // The shown lines are coloured.
+        f.main.replace(u";Kommentar"_s);
+        QCoreApplication::processEvents();
+        QVERIFY(!f.main.mainTextEdit().document()->firstBlock().layout()->formats().isEmpty());
     }
 
-    void helpButtons()
+    void stories_data() { addStories(); }
+    void stories()
     {
-        Fixture f;
-        f.window.replace(u"main"_s);
-        for (int n = 10; n <= 15; ++n) {
-            const QString button = u"Command"_s + QString::number(n);
-            f.click(button);
-            const FakeHost::Message &m = f.host.lastMessage();
-            QCOMPARE(m.title + u'|' + m.text,
-                     u"Hilfe|"_s + golden(u"help/"_s + button + u".txt"_s));
-            QVERIFY(m.buttons == ui::Buttons::Ok && m.icon == ui::Icon::None);
-        }
-        QCOMPARE(f.window.text(), u"main"_s);
+        QFETCH(QString, steps);
+        Program program;
+        playSteps(program, steps);
     }
 
     void highlightLine_data()

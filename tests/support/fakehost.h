@@ -28,13 +28,23 @@ public:
     explicit FakeHost(QString programFolder = QString()) : m_folder(std::move(programFolder)) {}
 
     ui::Answer message(const QString &title, const QString &text, ui::Buttons buttons,
-                       ui::Icon icon) override;
-    QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
-    QString openFileName(const QString &filter) override;
-    QString saveFileName(const QString &filter) override;
+                       ui::Icon icon) override
+    {
+        messages.append({title, text, buttons, icon});
+        return buttons == ui::Buttons::Ok || answers.isEmpty() ? ui::Answer::Ok : answers.dequeue();
+    }
+    QString input(const QString &prompt, const QString &title, const QString &defaultText) override
+    {
+        inputCalls.append({prompt, title, defaultText});
+        return inputs.isEmpty() ? QString() : inputs.dequeue();
+    }
+    QString openFileName(const QString &filter) override
+    {
+        fileDialogFilters.append(filter);
+        return fileNames.isEmpty() ? QString() : fileNames.dequeue();
+    }
+    QString saveFileName(const QString &filter) override { return openFileName(filter); }
     QString programFolder() const override { return m_folder; }
-
-    void setProgramFolder(const QString &folder) { m_folder = folder; }
 
     QQueue<ui::Answer> answers;
     QQueue<QString> inputs;
@@ -44,8 +54,13 @@ public:
     QList<Input> inputCalls;
     QStringList fileDialogFilters;
 
-    // The texts of all messages so far, for quick comparisons.
-    QStringList messageTexts() const;
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const Message &m : messages)
+            texts.append(m.text);
+        return texts;
+    }
     const Message &lastMessage() const { return messages.constLast(); }
 
 private:

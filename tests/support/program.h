@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/mainwindow.h"
+#include "fakehost.h"
+#include "golden.h"
+#include "ui/exacttextedit.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QTemporaryDir>
+
+// A window under test as a user meets it: its controls by name. A missing control stops the
+// test run, naming it.
+struct Window
+{
+    QPointer<QWidget> widget;
+
+    template <typename T = QWidget> T *get(const QString &name) const
+    {
+        T *found = widget ? widget->findChild<T *>(name) : nullptr;
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    void type(const QString &field, const QString &text) const
+    {
+        get<QLineEdit>(field)->setText(text);
+    }
+    void click(const QString &button) const { get<QAbstractButton>(button)->click(); }
+    bool enabled(const QString &control) const { return get(control)->isEnabled(); }
+    // What a field, label or text box reads, line ends as CR LF; a progress bar's value and
+    // maximum as "value/maximum".
+    QString text(const QString &name) const
+    {
+        QWidget *control = get(name);
+        if (auto *field = qobject_cast<QLineEdit *>(control))
+            return field->text();
+        if (auto *label = qobject_cast<QLabel *>(control))
+            return label->text();
+        if (auto *bar = qobject_cast<QProgressBar *>(control))
+            return QString::number(bar->value()) + u'/' + QString::number(bar->maximum());
+        if (auto *box = qobject_cast<ui::ExactTextEdit *>(control))
+            return box->text();
+        return get<QPlainTextEdit>(name)->document()->toRawText().replace(QChar::ParagraphSeparator,
+                                                                          QStringLiteral("\r\n"));
+    }
+    // The locked look: the button-face grey behind the box.
+    bool grey(const QString &box) const
+    {
+        return get(box)->palette().color(QPalette::Base) == QPalette().color(QPalette::Button);
+    }
+};
+
+// The program on a fake host whose program folder is an empty temporary folder.
+struct Program
+{
+    QTemporaryDir folder;
+    FakeHost host{folder.path()};
+    app::MainWindow main{host};
+
+    // Opens the dialog, as the Tools menu does once the event loop has removed closed ones.
+    Window open(app::Tool tool)
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return {main.openDialog(tool)};
+    }
+    QString path(const QString &name) const { return folder.filePath(name); }
+};
