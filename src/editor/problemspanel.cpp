@@ -1,0 +1,349 @@
+#include "problemspanel.h"
+
+#include "check/textlines.h"
+#include "maintextedit.h"
+
+#include <QAbstractListModel>
+#include <QApplication>
+#include <QComboBox>
+#include <QHelpEvent>
+#include <QListView>
+#include <QStyle>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace editor {
+
+namespace {
+
+QString languageName(check::Language language)
+{
+    return language == check::Language::Sqs ? u"SQS-Script"_s : u"description.ext"_s;
+}
+
+QString severityName(check::Severity severity)
+{
+    return severity == check::Severity::Error ? u"Fehler"_s : u"Warnung"_s;
+}
+
+// The marks in a text stop at this many: a text that is all problems must still scroll.
+constexpr int kMostMarks = 500;
+
+} // namespace
+
+// One row a problem, made when it is shown: a hundred thousand problems cost no more than
+// their list. A text without problems has one row that says so.
+class ProblemsModel : public QAbstractListModel
+{
+public:
+    explicit ProblemsModel(QObject *parent) : QAbstractListModel(parent)
+    {
+        const QStyle *style = QApplication::style();
+        m_error = style->standardIcon(QStyle::SP_MessageBoxCritical);
+        m_warning = style->standardIcon(QStyle::SP_MessageBoxWarning);
+    }
+
+    void setProblems(QList<check::Diagnostic> problems)
+    {
+        beginResetModel();
+        m_problems = std::move(problems);
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : int(std::max<qsizetype>(m_problems.size(), 1));
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= rowCount({}))
+            return {};
+        if (m_problems.isEmpty())
+            return role == Qt::DisplayRole ? QVariant(u"Keine Probleme gefunden"_s) : QVariant();
+        const check::Diagnostic &problem = m_problems.at(index.row());
+        const bool error = problem.severity == check::Severity::Error;
+        switch (role) {
+        case Qt::DisplayRole:
+            return u"Zeile %1: %2"_s.arg(problem.line).arg(problem.message);
+        case Qt::DecorationRole:
+            return error ? m_error : m_warning;
+        case Qt::ToolTipRole:
+            return u"%1 in Zeile %2, Spalte %3"_s.arg(severityName(problem.severity))
+                .arg(problem.line)
+                .arg(problem.column);
+        case Qt::AccessibleTextRole: // what the icon shows, for a screen reader
+            return u"%1, Zeile %2: %3"_s.arg(severityName(problem.severity))
+                .arg(problem.line)
+                .arg(problem.message);
+        default:
+            return {};
+        }
+    }
+
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        // The row of a clean text leads nowhere.
+        if (m_problems.isEmpty())
+            return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+        return QAbstractListModel::flags(index);
+    }
+
+private:
+    QList<check::Diagnostic> m_problems;
+    QIcon m_error;
+    QIcon m_warning;
+};
+
+ProblemsPanel::ProblemsPanel(MainTextEdit &text, QWidget *parent)
+    : QWidget(parent), m_text(text), m_model(new ProblemsModel(this))
+{
+    m_view = new QListView;
+    m_view->setObjectName(u"problems"_s);
+    m_view->setAccessibleName(u"Probleme"_s);
+    m_view->setModel(m_model);
+    m_view->setUniformItemSizes(true); // no row is measured on its own
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setTextElideMode(Qt::ElideRight);
+    const int iconSize = m_view->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    m_view->setIconSize(QSize(iconSize, iconSize));
+    // Five rows; the main text above takes the rest of the height.
+    const int rowHeight = std::max(m_view->fontMetrics().height(), iconSize) + 4;
+    m_view->setFixedHeight(rowHeight * 5 + 2 * m_view->frameWidth());
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+    // A click or Enter: the view says "activated" for one or the other, as the style has it.
+    connect(m_view, &QAbstractItemView::clicked, this, &ProblemsPanel::goTo);
+    connect(m_view, &QAbstractItemView::activated, this, &ProblemsPanel::goTo);
+
+    m_languageChoice = new QComboBox(this);
+    m_languageChoice->setObjectName(u"language"_s);
+    m_languageChoice->setAccessibleName(u"Sprache der Prüfung"_s);
+    m_languageChoice->setToolTip(
+        u"Sprache, in der die Prüfung den Text liest: aus Dateiname und Text erkannt oder von "
+        "Hand gewählt"_s);
+    m_languageChoice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_languageChoice->addItem(QString());
+    m_languageChoice->addItem(languageName(check::Language::Sqs),
+                              QVariant::fromValue(int(check::Language::Sqs)));
+    m_languageChoice->addItem(languageName(check::Language::Config),
+                              QVariant::fromValue(int(check::Language::Config)));
+    connect(m_languageChoice, &QComboBox::currentIndexChanged, this, &ProblemsPanel::checkLater);
+
+    m_pause.setParent(this);
+    m_pause.setSingleShot(true);
+    m_pause.setInterval(kPauseMs);
+    connect(&m_pause, &QTimer::timeout, this, &ProblemsPanel::checkLater);
+    connect(&m_text, &QPlainTextEdit::textChanged, this, [this] {
+        ++m_version;
+        m_pause.start();
+    });
+    // The marks follow the view: only the shown lines carry them. The box scrolls itself
+    // without a word from its scroll bar, but it always asks for the moved view to be drawn.
+    connect(&m_text, &QPlainTextEdit::updateRequest, this, [this](const QRect &, int dy) {
+        if (dy != 0)
+            markShownLines();
+    });
+    m_text.viewport()->installEventFilter(this);
+
+    checkNow();
+}
+
+ProblemsPanel::~ProblemsPanel()
+{
+    m_latestRequest = std::numeric_limits<quint64>::max(); // what is still queued is skipped
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void ProblemsPanel::fileOpened(const QString &path)
+{
+    m_fileName = path;
+    if (m_languageChoice) {
+        const QSignalBlocker quiet(m_languageChoice); // one check is enough
+        m_languageChoice->setCurrentIndex(0);
+    }
+    checkLater();
+}
+
+void ProblemsPanel::savedAs(const QString &path)
+{
+    m_fileName = path;
+    checkLater();
+}
+
+std::optional<check::Language> ProblemsPanel::chosenLanguage() const
+{
+    const QVariant chosen = m_languageChoice ? m_languageChoice->currentData() : QVariant();
+    if (!chosen.isValid())
+        return std::nullopt;
+    return check::Language(chosen.toInt());
+}
+
+ProblemsPanel::Request ProblemsPanel::nextRequest()
+{
+    m_pause.stop();
+    m_latestRequest = ++m_generation;
+    return {m_generation, m_version, m_text.text(), m_fileName, chosenLanguage()};
+}
+
+ProblemsPanel::Result ProblemsPanel::run(const Request &request)
+{
+    Result result{request.generation, request.version, {}, {}, {}, 1};
+    result.guessed = check::guessLanguage(request.fileName, request.text);
+    result.used = request.chosen.value_or(result.guessed);
+    result.diagnostics = check::diagnose(request.text, result.used);
+    const QStringView text(request.text);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (const qsizetype end = check::lineEndLength(text, i)) {
+            ++result.lines;
+            i += end - 1;
+        }
+    }
+    return result;
+}
+
+void ProblemsPanel::checkNow()
+{
+    showResult(run(nextRequest()));
+}
+
+void ProblemsPanel::checkLater()
+{
+    if (!m_thread.isRunning()) {
+        m_thread.setObjectName(u"Prüfung"_s);
+        m_worker = new QObject;
+        m_worker->moveToThread(&m_thread);
+        connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+        m_thread.start(QThread::LowPriority);
+    }
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this, request = nextRequest()] {
+            // A newer request waits behind this one: its result would be dropped anyway.
+            if (request.generation < m_latestRequest)
+                return;
+            QMetaObject::invokeMethod(
+                this, [this, result = run(request)] { showResult(result); }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+bool ProblemsPanel::checkPending() const
+{
+    return m_pause.isActive() || m_shownGeneration != m_generation;
+}
+
+void ProblemsPanel::showResult(const Result &result)
+{
+    if (result.generation != m_generation)
+        return;
+    m_shownGeneration = result.generation;
+    m_shownVersion = result.version;
+    m_diagnostics = result.diagnostics;
+    m_language = result.used;
+    m_model->setProblems(m_diagnostics);
+    if (m_languageChoice)
+        m_languageChoice->setItemText(0, u"Automatisch: "_s + languageName(result.guessed));
+    // When the text has changed since it was copied, the marks there follow it until the next
+    // result, which comes after the next pause.
+    if (result.version == m_version) {
+        m_places.learn(m_text, result.lines);
+        markShownLines();
+    }
+    Q_EMIT checked();
+}
+
+void ProblemsPanel::markShownLines()
+{
+    if (m_shownVersion != m_version)
+        return;
+    const QTextBlock top = m_text.cursorForPosition(QPoint(0, 0)).block();
+    const QTextBlock bottom =
+        m_text.cursorForPosition(QPoint(0, m_text.viewport()->height())).block();
+    // Lines from 1, as the problems have them.
+    const int first = m_places.textLineOf(m_text.lineNumberOf(top)) + 1;
+    const int last = m_places.textLineOf(m_text.lineNumberOf(bottom) + 1);
+    auto problem =
+        std::lower_bound(m_diagnostics.cbegin(), m_diagnostics.cend(), first,
+                         [](const check::Diagnostic &d, int line) { return d.line < line; });
+
+    QList<QTextEdit::ExtraSelection> selections;
+    m_marks.clear();
+    for (;
+         problem != m_diagnostics.cend() && problem->line <= last && selections.size() < kMostMarks;
+         ++problem) {
+        const LinePlaces::Span span = m_places.span(m_text, problem->line, problem->column);
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(m_text.document());
+        if (span.start == span.to) {
+            // An empty line has nothing to underline: it is tinted across the whole width.
+            mark.cursor.setPosition(span.start);
+            mark.format.setBackground(problem->severity == check::Severity::Error
+                                          ? QColor(0xff, 0xe0, 0xe0)
+                                          : QColor(0xff, 0xf0, 0xc8));
+            mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+        } else {
+            // From the column to the line's end; at least its last character.
+            mark.cursor.setPosition(std::min(span.from, span.to - 1));
+            mark.cursor.setPosition(span.to, QTextCursor::KeepAnchor);
+            mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+            mark.format.setUnderlineColor(problem->severity == check::Severity::Error
+                                              ? QColor(0xd0, 0x00, 0x00)
+                                              : QColor(0xc0, 0x80, 0x00));
+        }
+        selections.append(mark);
+        m_marks.append({mark.cursor, problem->message});
+    }
+    m_text.setExtraSelectionLayer(MainTextEdit::SelectionLayer::Problems, selections);
+}
+
+void ProblemsPanel::goTo(const QModelIndex &index)
+{
+    if (!index.isValid() || index.row() >= m_diagnostics.size())
+        return;
+    const check::Diagnostic &problem = m_diagnostics.at(index.row());
+    QTextCursor cursor(m_text.document());
+    cursor.setPosition(m_places.span(m_text, problem.line, problem.column).from);
+    m_text.setTextCursor(cursor);
+    if (!m_text.viewport()->rect().contains(m_text.cursorRect()))
+        m_text.centerCursor();
+    m_text.setFocus(Qt::OtherFocusReason);
+}
+
+bool ProblemsPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_text.viewport()) {
+        if (event->type() == QEvent::Resize) {
+            markShownLines();
+        } else if (event->type() == QEvent::ToolTip) {
+            // The problems marked where the mouse rests.
+            const auto *help = static_cast<QHelpEvent *>(event);
+            const QTextCursor at = m_text.cursorForPosition(help->pos());
+            QStringList messages;
+            for (const auto &[mark, message] : std::as_const(m_marks)) {
+                const QTextBlock block = mark.block();
+                const bool hit = mark.hasSelection() ? at.position() >= mark.selectionStart() &&
+                                                           at.position() <= mark.selectionEnd()
+                                                     : at.block() == block;
+                if (hit && !messages.contains(message))
+                    messages.append(message);
+            }
+            if (!messages.isEmpty()) {
+                QToolTip::showText(help->globalPos(), messages.join(u'\n'), m_text.viewport());
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace editor
