@@ -6,6 +6,8 @@
 #include "ui/exacttextedit.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +15,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
 
 // A window under test as a user meets it: its controls by name. A missing control stops the
 // test run, naming it.
@@ -34,12 +37,20 @@ struct Window
     void click(const QString &button) const { get<QAbstractButton>(button)->click(); }
     bool enabled(const QString &control) const { return get(control)->isEnabled(); }
     // What a field, label or text box reads, line ends as CR LF; a progress bar's value and
-    // maximum as "value/maximum".
+    // maximum as "value/maximum"; a list's rows one a line; a drop-down list its choice.
     QString text(const QString &name) const
     {
         QWidget *control = get(name);
         if (auto *field = qobject_cast<QLineEdit *>(control))
             return field->text();
+        if (auto *choice = qobject_cast<QComboBox *>(control))
+            return choice->currentText();
+        if (auto *view = qobject_cast<QAbstractItemView *>(control)) {
+            QStringList rows;
+            for (int row = 0; row < view->model()->rowCount(); ++row)
+                rows.append(view->model()->index(row, 0).data().toString());
+            return rows.join(u'\n');
+        }
         if (auto *label = qobject_cast<QLabel *>(control))
             return label->text();
         if (auto *bar = qobject_cast<QProgressBar *>(control))
@@ -55,6 +66,30 @@ struct Window
         return get(box)->palette().color(QPalette::Base) == QPalette().color(QPalette::Button);
     }
 };
+
+// The line and column (from 1) of a place in the box, counted in the text as it is saved:
+// a very long line held in several blocks is one line, a line break typed inside a block ends
+// one.
+inline QString placeInText(const ui::ExactTextEdit &box, int position)
+{
+    int line = 1;
+    int column = 1;
+    const QTextBlock first = box.document()->firstBlock();
+    for (QTextBlock block = first; block.isValid() && block.position() <= position;
+         block = block.next()) {
+        if (block != first && !ui::ExactTextEdit::isContinuation(block))
+            ++line, column = 1;
+        const QString text = block.text();
+        for (qsizetype i = 0; i < std::min<qsizetype>(position - block.position(), text.size());
+             ++i) {
+            if (text[i] == QChar::LineSeparator && !box.keepsExactCopy())
+                ++line, column = 1;
+            else
+                ++column;
+        }
+    }
+    return QString::number(line) + u' ' + QString::number(column);
+}
 
 // The program on a fake host whose program folder is an empty temporary folder.
 struct Program
