@@ -41,12 +41,7 @@ constexpr int kMostMarks = 500;
 class ProblemsModel : public QAbstractListModel
 {
 public:
-    explicit ProblemsModel(QObject *parent) : QAbstractListModel(parent)
-    {
-        const QStyle *style = QApplication::style();
-        m_error = style->standardIcon(QStyle::SP_MessageBoxCritical);
-        m_warning = style->standardIcon(QStyle::SP_MessageBoxWarning);
-    }
+    using QAbstractListModel::QAbstractListModel;
 
     void setProblems(QList<check::Diagnostic> problems)
     {
@@ -72,7 +67,7 @@ public:
         case Qt::DisplayRole:
             return u"Zeile %1: %2"_s.arg(problem.line).arg(problem.message);
         case Qt::DecorationRole:
-            return error ? m_error : m_warning;
+            return icon(error ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning);
         case Qt::ToolTipRole:
             return u"%1 in Zeile %2, Spalte %3"_s.arg(severityName(problem.severity))
                 .arg(problem.line)
@@ -95,9 +90,18 @@ public:
     }
 
 private:
+    // Loaded when first shown: a clean text at start-up needs none.
+    const QIcon &icon(QStyle::StandardPixmap which) const
+    {
+        QIcon &icon = which == QStyle::SP_MessageBoxCritical ? m_error : m_warning;
+        if (icon.isNull())
+            icon = QApplication::style()->standardIcon(which);
+        return icon;
+    }
+
     QList<check::Diagnostic> m_problems;
-    QIcon m_error;
-    QIcon m_warning;
+    mutable QIcon m_error;
+    mutable QIcon m_warning;
 };
 
 ProblemsPanel::ProblemsPanel(MainTextEdit &text, QWidget *parent)
