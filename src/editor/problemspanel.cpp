@@ -1,6 +1,7 @@
 #include "problemspanel.h"
 
 #include "check/textlines.h"
+#include "core/memory.h"
 #include "maintextedit.h"
 
 #include <QAbstractListModel>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <new>
 
 using namespace Qt::StringLiterals;
 
@@ -34,6 +36,14 @@ QString severityName(check::Severity severity)
 // The marks in a text stop at this many: a text that is all problems must still scroll.
 constexpr int kMostMarks = 500;
 
+// A check holds a copy of the text and its problems: a text that is nothing but problems
+// (a duplicate label on every line) takes up to some 50 bytes a character for them. A text
+// whose check would not fit into the memory left is not checked: the program must not fail
+// over a list of problems.
+constexpr qint64 kCheckBytesPerCharacter = 52;
+// Below this, asking the system how much memory is left costs more than it can tell.
+constexpr qint64 kSmallCheckBytes = qint64(64) << 20;
+
 } // namespace
 
 // One row a problem, made when it is shown: a hundred thousand problems cost no more than
@@ -43,10 +53,12 @@ class ProblemsModel : public QAbstractListModel
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void setProblems(QList<check::Diagnostic> problems)
+    // The problems, or with none the note instead of saying there are none.
+    void setProblems(QList<check::Diagnostic> problems, const QString &note = QString())
     {
         beginResetModel();
         m_problems = std::move(problems);
+        m_note = note;
         endResetModel();
     }
 
@@ -59,8 +71,10 @@ public:
     {
         if (!index.isValid() || index.row() >= rowCount({}))
             return {};
+        if (m_problems.isEmpty() && role != Qt::DisplayRole)
+            return {};
         if (m_problems.isEmpty())
-            return role == Qt::DisplayRole ? QVariant(u"Keine Probleme gefunden"_s) : QVariant();
+            return m_note.isEmpty() ? u"Keine Probleme gefunden"_s : m_note;
         const check::Diagnostic &problem = m_problems.at(index.row());
         const bool error = problem.severity == check::Severity::Error;
         switch (role) {
@@ -100,6 +114,7 @@ private:
     }
 
     QList<check::Diagnostic> m_problems;
+    QString m_note;
     mutable QIcon m_error;
     mutable QIcon m_warning;
 };
@@ -196,15 +211,32 @@ ProblemsPanel::Request ProblemsPanel::nextRequest()
 {
     m_pause.stop();
     m_latestRequest = ++m_generation;
-    return {m_generation, m_version, m_text.text(), m_fileName, chosenLanguage()};
+    Request request{m_generation, m_version, {}, m_fileName, chosenLanguage(), true};
+    const qint64 bytes = qint64(m_text.document()->characterCount()) * kCheckBytesPerCharacter;
+    if (bytes > kSmallCheckBytes && bytes >= core::allocatableBytes())
+        return request;
+    try {
+        request.text = m_text.text();
+        request.tooBig = false;
+    } catch (const std::bad_alloc &) {
+    }
+    return request;
 }
 
 ProblemsPanel::Result ProblemsPanel::run(const Request &request)
 {
-    Result result{request.generation, request.version, {}, {}, {}, 1};
+    Result result{request.generation, request.version, {}, {}, {}, 1, request.tooBig};
     result.guessed = check::guessLanguage(request.fileName, request.text);
     result.used = request.chosen.value_or(result.guessed);
-    result.diagnostics = check::diagnose(request.text, result.used);
+    if (result.tooBig)
+        return result;
+    try {
+        result.diagnostics = check::diagnose(request.text, result.used);
+    } catch (const std::bad_alloc &) { // the estimate is the first line, this the last
+        result.diagnostics.clear();
+        result.tooBig = true;
+        return result;
+    }
     const QStringView text(request.text);
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (const qsizetype end = check::lineEndLength(text, i)) {
@@ -254,13 +286,18 @@ void ProblemsPanel::showResult(const Result &result)
     m_shownVersion = result.version;
     m_diagnostics = result.diagnostics;
     m_language = result.used;
-    m_model->setProblems(m_diagnostics);
+    m_model->setProblems(m_diagnostics, result.tooBig ? u"Der Text ist zu groß, um ihn mit dem "
+                                                        "freien Speicher zu prüfen"_s
+                                                      : QString());
     if (m_languageChoice)
         m_languageChoice->setItemText(0, u"Automatisch: "_s + languageName(result.guessed));
     // When the text has changed since it was copied, the marks there follow it until the next
     // result, which comes after the next pause.
     if (result.version == m_version) {
-        m_places.learn(m_text, result.lines);
+        if (result.tooBig)
+            m_places.clear();
+        else
+            m_places.learn(m_text, result.lines);
         markShownLines();
     }
     Q_EMIT checked();

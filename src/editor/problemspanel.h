@@ -70,6 +70,7 @@ private:
         QString text;
         QString fileName;
         std::optional<check::Language> chosen;
+        bool tooBig; // for the memory left: the text was not copied
     };
     struct Result
     {
@@ -79,6 +80,7 @@ private:
         check::Language used;
         QList<check::Diagnostic> diagnostics;
         int lines;
+        bool tooBig;
     };
     static Result run(const Request &request);
 

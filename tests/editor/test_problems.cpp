@@ -4,10 +4,14 @@
 #include "support/steps.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -201,6 +205,33 @@ private Q_SLOTS:
         QCOMPARE(steps::markedLines(program.box()), u"3"_s);
         steps::activateRow(program, program.view(), 1, true);
         QCOMPARE(program.cursor(), u"3 3"_s);
+    }
+
+    // A text whose check would not fit into the memory left is not checked, and the list says
+    // so; with the memory back, it is.
+    void tooBigToCheck()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the address sanitizer does not run under an address-space limit");
+#endif
+        Program program;
+        program.main.replace((u'?' + QString(60, u' ') + u"x\r\n"_s).repeated(50'000));
+        rlimit before{};
+        QCOMPARE(::getrlimit(RLIMIT_AS, &before), 0);
+        const auto restore = qScopeGuard([&] { ::setrlimit(RLIMIT_AS, &before); });
+        QFile pages(u"/proc/self/statm"_s); // the first number: the address space used
+        QVERIFY(pages.open(QIODevice::ReadOnly));
+        rlimit limit = before;
+        limit.rlim_cur = rlim_t(pages.readAll().split(' ')[0].toLongLong() * ::getpagesize() +
+                                (qint64(100) << 20));
+        QCOMPARE(::setrlimit(RLIMIT_AS, &limit), 0);
+        program.main.problemsPanel().checkNow();
+        ::setrlimit(RLIMIT_AS, &before);
+        const Window w{&program.main};
+        QCOMPARE(w.text(u"problems"_s),
+                 u"Der Text ist zu groß, um ihn mit dem freien Speicher zu prüfen"_s);
+        program.main.problemsPanel().checkNow();
+        QCOMPARE(w.get<QAbstractItemView>(u"problems"_s)->model()->rowCount(), 50'000);
     }
 
     // Resting the mouse on a marked problem tells what it is.
