@@ -7,10 +7,8 @@
 #include <QAbstractListModel>
 #include <QApplication>
 #include <QComboBox>
-#include <QHelpEvent>
 #include <QListView>
 #include <QStyle>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -318,31 +316,22 @@ void ProblemsPanel::markShownLines()
                          [](const check::Diagnostic &d, int line) { return d.line < line; });
 
     QList<QTextEdit::ExtraSelection> selections;
-    m_marks.clear();
     for (;
          problem != m_diagnostics.cend() && problem->line <= last && selections.size() < kMostMarks;
          ++problem) {
         const LinePlaces::Span span = m_places.span(m_text, problem->line, problem->column);
+        if (span.start == span.to) // an empty line: nothing to underline
+            continue;
+        // From the column to the line's end; at least its last character.
         QTextEdit::ExtraSelection mark;
         mark.cursor = QTextCursor(m_text.document());
-        if (span.start == span.to) {
-            // An empty line has nothing to underline: it is tinted across the whole width.
-            mark.cursor.setPosition(span.start);
-            mark.format.setBackground(problem->severity == check::Severity::Error
-                                          ? QColor(0xff, 0xe0, 0xe0)
-                                          : QColor(0xff, 0xf0, 0xc8));
-            mark.format.setProperty(QTextFormat::FullWidthSelection, true);
-        } else {
-            // From the column to the line's end; at least its last character.
-            mark.cursor.setPosition(std::min(span.from, span.to - 1));
-            mark.cursor.setPosition(span.to, QTextCursor::KeepAnchor);
-            mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-            mark.format.setUnderlineColor(problem->severity == check::Severity::Error
-                                              ? QColor(0xd0, 0x00, 0x00)
-                                              : QColor(0xc0, 0x80, 0x00));
-        }
+        mark.cursor.setPosition(std::min(span.from, span.to - 1));
+        mark.cursor.setPosition(span.to, QTextCursor::KeepAnchor);
+        mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        mark.format.setUnderlineColor(problem->severity == check::Severity::Error
+                                          ? QColor(0xd0, 0x00, 0x00)
+                                          : QColor(0xc0, 0x80, 0x00));
         selections.append(mark);
-        m_marks.append({mark.cursor, problem->message});
     }
     m_text.setExtraSelectionLayer(MainTextEdit::SelectionLayer::Problems, selections);
 }
@@ -362,28 +351,8 @@ void ProblemsPanel::goTo(const QModelIndex &index)
 
 bool ProblemsPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_text.viewport()) {
-        if (event->type() == QEvent::Resize) {
-            markShownLines();
-        } else if (event->type() == QEvent::ToolTip) {
-            // The problems marked where the mouse rests.
-            const auto *help = static_cast<QHelpEvent *>(event);
-            const QTextCursor at = m_text.cursorForPosition(help->pos());
-            QStringList messages;
-            for (const auto &[mark, message] : std::as_const(m_marks)) {
-                const QTextBlock block = mark.block();
-                const bool hit = mark.hasSelection() ? at.position() >= mark.selectionStart() &&
-                                                           at.position() <= mark.selectionEnd()
-                                                     : at.block() == block;
-                if (hit && !messages.contains(message))
-                    messages.append(message);
-            }
-            if (!messages.isEmpty()) {
-                QToolTip::showText(help->globalPos(), messages.join(u'\n'), m_text.viewport());
-                return true;
-            }
-        }
-    }
+    if (watched == m_text.viewport() && event->type() == QEvent::Resize)
+        markShownLines();
     return QWidget::eventFilter(watched, event);
 }
 

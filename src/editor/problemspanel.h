@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QPointer>
-#include <QTextCursor>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -109,8 +108,6 @@ private:
     QList<check::Diagnostic> m_diagnostics;
     check::Language m_language = check::Language::Sqs;
     LinePlaces m_places;
-    // The marks in the text and what each says, for the tool tip.
-    QList<std::pair<QTextCursor, QString>> m_marks;
 
     QThread m_thread;
     QObject *m_worker = nullptr; // lives in m_thread, which deletes it when it ends

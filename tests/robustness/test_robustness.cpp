@@ -136,26 +136,22 @@ public:
         return m_fault.isEmpty() ? files() : m_fault;
     }
 
-    // The problems list after a check: the one row of a clean text, or problems in the order
-    // of their lines, each within the text.
+    // The problems list after a check: the row of a clean text, or problems in the order of
+    // their lines, each within the text.
     static QString problems(app::MainWindow &main)
     {
         const QAbstractItemModel &rows =
             *main.findChild<QAbstractItemView *>(u"problems"_s)->model();
-        if (rows.rowCount() == 1 && rows.index(0, 0).data() == u"Keine Probleme gefunden"_s)
-            return {};
-        // Counted by hand: a pattern finds nothing in a text with a broken surrogate pair.
         const QString text = main.text();
-        qsizetype lines = 1;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const QChar c = text[i];
-            lines += c == u'\n' || c == QChar::ParagraphSeparator ||
-                     (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'));
-        }
+        qsizetype lines = 1; // counted by hand: a pattern matches nothing in broken UTF-16
+        for (qsizetype i = 0; i < text.size(); ++i)
+            lines += text[i] == u'\n' || text[i] == QChar::ParagraphSeparator ||
+                     (text[i] == u'\r' && text.mid(i + 1, 1) != u"\n"_s);
         for (int i = 0, before = 1; i < rows.rowCount(); ++i) {
             const QString shown = rows.index(i, 0).data().toString();
             const int line = problemLine(shown);
-            if (line < before || line > lines)
+            if ((line < before || line > lines) &&
+                (rows.rowCount() > 1 || shown != u"Keine Probleme gefunden"_s))
                 return u"the problems list shows %1 in a text of %2 lines"_s.arg(quoted(shown))
                     .arg(lines);
             before = line;
@@ -166,8 +162,7 @@ public:
     // N of a row "Zeile N: ...", else 0.
     static int problemLine(const QString &row)
     {
-        const QString head = row.section(u": "_s, 0, 0);
-        return head.startsWith(u"Zeile "_s) ? head.mid(6).toInt() : 0;
+        return row.startsWith(u"Zeile "_s) ? row.section(u": "_s, 0, 0).mid(6).toInt() : 0;
     }
 
     QString files()
@@ -420,14 +415,7 @@ private:
         const bool click = m_run.below(2) == 0;
         const QString shown = view.model()->index(row, 0).data().toString();
         log(&view, u"%1 on %2"_s.arg(click ? u"click"_s : u"Enter"_s, quoted(shown)));
-        const QModelIndex index = view.model()->index(row, 0);
-        view.scrollTo(index);
-        if (click) {
-            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(index).center());
-        } else {
-            view.setCurrentIndex(index);
-            QTest::keyClick(&view, Qt::Key_Return);
-        }
+        activateRow(view, row + 1, click);
         const editor::MainTextEdit &box = main.mainTextEdit();
         const int line = Checks::problemLine(shown);
         const QString at = placeInText(box, box.textCursor().position());

@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 
 // A window under test as a user meets it: its controls by name. A missing control stops the
@@ -68,27 +69,34 @@ struct Window
 };
 
 // The line and column (from 1) of a place in the box, counted in the text as it is saved:
-// a very long line held in several blocks is one line, a line break typed inside a block ends
-// one.
+// the pieces of a very long line are one line, a line break typed inside a block ends one.
 inline QString placeInText(const ui::ExactTextEdit &box, int position)
 {
-    int line = 1;
-    int column = 1;
-    const QTextBlock first = box.document()->firstBlock();
-    for (QTextBlock block = first; block.isValid() && block.position() <= position;
-         block = block.next()) {
-        if (block != first && !ui::ExactTextEdit::isContinuation(block))
+    int line = 1, column = 1;
+    for (QTextBlock block = box.document()->firstBlock();
+         block.isValid() && block.position() <= position; block = block.next()) {
+        if (block.position() > 0 && !ui::ExactTextEdit::isContinuation(block))
             ++line, column = 1;
-        const QString text = block.text();
-        for (qsizetype i = 0; i < std::min<qsizetype>(position - block.position(), text.size());
-             ++i) {
-            if (text[i] == QChar::LineSeparator && !box.keepsExactCopy())
-                ++line, column = 1;
-            else
-                ++column;
+        for (QChar c : block.text().left(position - block.position())) {
+            const bool lineEnd = c == QChar::LineSeparator && !box.keepsExactCopy();
+            line += lineEnd;
+            column = lineEnd ? 1 : column + 1;
         }
     }
     return QString::number(line) + u' ' + QString::number(column);
+}
+
+// A click on the list's row (from 1), or Enter on it.
+inline void activateRow(QAbstractItemView &view, int row, bool click)
+{
+    const QModelIndex index = view.model()->index(row - 1, 0);
+    view.scrollTo(index);
+    if (click) {
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(index).center());
+    } else {
+        view.setCurrentIndex(index);
+        QTest::keyClick(&view, Qt::Key_Return);
+    }
 }
 
 // The program on a fake host whose program folder is an empty temporary folder.

@@ -70,23 +70,6 @@ inline bool is(const Window &w, const QString &name, const QString &word)
     return words.value(word);
 }
 
-// A click on the list's row (from 1), or Enter on it.
-inline void activateRow(Program &program, QAbstractItemView &view, int row, bool click)
-{
-    if (!program.main.isVisible()) { // rows have places only once laid out
-        program.main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&program.main));
-    }
-    const QModelIndex index = view.model()->index(row - 1, 0);
-    view.scrollTo(index);
-    if (click) {
-        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(index).center());
-    } else {
-        view.setCurrentIndex(index);
-        QTest::keyClick(&view, Qt::Key_Return);
-    }
-}
-
 // The lines of the problems marked in the main text, in order.
 inline QString markedLines(const editor::MainTextEdit &box)
 {
@@ -152,10 +135,11 @@ inline void playSteps(Program &program, const QString &stepsFile)
             QTest::keyClick(field, Qt::Key_Return);
         } else if (verb == u"click"_s || verb == u"enter"_s) {
             auto *view = qobject_cast<QAbstractItemView *>(w.get(name));
-            if (view)
-                steps::activateRow(program, *view, text.toInt(), verb == u"click"_s);
-            else
-                w.click(value);
+            if (view && !program.main.isVisible()) { // rows have places once laid out
+                program.main.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&program.main));
+            }
+            view ? activateRow(*view, text.toInt(), verb == u"click"_s) : w.click(value);
         } else if (verb == u"select"_s) {
             if (auto *choice = qobject_cast<QComboBox *>(w.get(name))) {
                 choice->setCurrentIndex(choice->findText(text));
