@@ -223,13 +223,12 @@ ProblemsPanel::Request ProblemsPanel::nextRequest()
 
 ProblemsPanel::Result ProblemsPanel::run(const Request &request)
 {
-    Result result{request.generation, request.version, {}, {}, {}, 1, request.tooBig};
+    Result result{request.generation, request.version, {}, {}, 1, request.tooBig};
     result.guessed = check::guessLanguage(request.fileName, request.text);
-    result.used = request.chosen.value_or(result.guessed);
     if (result.tooBig)
         return result;
     try {
-        result.diagnostics = check::diagnose(request.text, result.used);
+        result.diagnostics = check::diagnose(request.text, request.chosen.value_or(result.guessed));
     } catch (const std::bad_alloc &) { // the estimate is the first line, this the last
         result.diagnostics.clear();
         result.tooBig = true;
@@ -283,7 +282,6 @@ void ProblemsPanel::showResult(const Result &result)
     m_shownGeneration = result.generation;
     m_shownVersion = result.version;
     m_diagnostics = result.diagnostics;
-    m_language = result.used;
     m_model->setProblems(m_diagnostics, result.tooBig ? u"Der Text ist zu groß, um ihn mit dem "
                                                         "freien Speicher zu prüfen"_s
                                                       : QString());

@@ -51,8 +51,6 @@ public:
     void checkNow();
     // Whether the list may not yet show the text as it is.
     bool checkPending() const;
-    // The language of the last check.
-    check::Language language() const { return m_language; }
 
 Q_SIGNALS:
     // The list shows a new check.
@@ -76,7 +74,6 @@ private:
         quint64 generation;
         quint64 version;
         check::Language guessed;
-        check::Language used;
         QList<check::Diagnostic> diagnostics;
         int lines;
         bool tooBig;
@@ -106,7 +103,6 @@ private:
     std::atomic<quint64> m_latestRequest{0};
 
     QList<check::Diagnostic> m_diagnostics;
-    check::Language m_language = check::Language::Sqs;
     LinePlaces m_places;
 
     QThread m_thread;
