@@ -170,6 +170,7 @@ ProblemsPanel::ProblemsPanel(MainTextEdit &text, QWidget *parent)
             markShownLines();
     });
     m_text.viewport()->installEventFilter(this);
+    m_textView = m_text.viewport();
 
     checkNow();
 }
@@ -349,7 +350,9 @@ void ProblemsPanel::goTo(const QModelIndex &index)
 
 bool ProblemsPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_text.viewport() && event->type() == QEvent::Resize)
+    // Nothing of the text box is asked before the event is known: the box may be on its way
+    // out, its view sending the last events of its life.
+    if (event->type() == QEvent::Resize && watched == m_textView)
         markShownLines();
     return QWidget::eventFilter(watched, event);
 }

@@ -88,6 +88,7 @@ private:
     std::optional<check::Language> chosenLanguage() const;
 
     MainTextEdit &m_text;
+    const QObject *m_textView = nullptr; // its viewport, watched for a change of size
     QListView *m_view = nullptr;
     ProblemsModel *m_model = nullptr;
     QPointer<QComboBox> m_languageChoice; // lives in the status bar

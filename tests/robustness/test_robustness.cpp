@@ -137,7 +137,7 @@ public:
     }
 
     // The problems list after a check: the row of a clean text, or problems in the order of
-    // their lines, each within the text.
+    // their lines, each within the text (the first thousand of them, to stay quick).
     static QString problems(app::MainWindow &main)
     {
         const QAbstractItemModel &rows =
@@ -147,7 +147,7 @@ public:
         for (qsizetype i = 0; i < text.size(); ++i)
             lines += text[i] == u'\n' || text[i] == QChar::ParagraphSeparator ||
                      (text[i] == u'\r' && text.mid(i + 1, 1) != u"\n"_s);
-        for (int i = 0, before = 1; i < rows.rowCount(); ++i) {
+        for (int i = 0, before = 1; i < std::min(rows.rowCount(), 1000); ++i) {
             const QString shown = rows.index(i, 0).data().toString();
             const int line = problemLine(shown);
             if ((line < before || line > lines) &&
