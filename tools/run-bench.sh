@@ -54,7 +54,8 @@ echo "$saves"
 echo "$saves" | awk '/^save 10 MB/ { t10 = $4 } /^save 200 MB/ { t200 = $4 }
     END { if (t10 > 0) printf "  200 MB took %.1fx the time of 10 MB\n", t200 / t10 }'
 
-echo "== A key press with its repaint in 10 MB, colours on, against a plain text box"
+echo "== A key press with its repaint in 10 MB, colours and the problems check on, against a plain"
+echo "   text box; then what the check costs the window when typing pauses"
 "$bench/bench_typing" 10 2>&1 | quiet
 
 echo "== A script that is one long line"

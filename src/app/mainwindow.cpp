@@ -4,6 +4,7 @@
 #include "dialogregistry.h"
 #include "editor/filecommands.h"
 #include "editor/maintextedit.h"
+#include "editor/problemspanel.h"
 #include "editor/snippetpanels.h"
 #include "ui/accessibility.h"
 #include "ui/dialogslot.h"
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -42,6 +44,7 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
     setWindowTitle(u"Orlund's Velmora "_s + core::buildVersion());
 
     m_text = new editor::MainTextEdit;
+    m_problems = new editor::ProblemsPanel(*m_text);
     m_files = std::make_unique<editor::FileCommands>(host, *m_text);
     for (const ToolDialog &tool : toolDialogs())
         m_dialogs.emplace(tool.tool, std::make_unique<ui::DialogSlot>(tool.factory));
@@ -66,7 +69,9 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
     auto *frame = ui::named(new QGroupBox(u"Hauptfenster"_s), u"Frame1"_s);
     auto *frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_text);
+    frameLayout->addWidget(m_problems);
     body->addWidget(frame, 1);
+    statusBar()->addPermanentWidget(m_problems->languageChoice());
 
     setCentralWidget(central);
     resize(1000, 680);
@@ -88,13 +93,19 @@ void MainWindow::createActions()
 
     m_openAction = make(u"file_open"_s, u"Öffnen"_s, u"open"_s);
     m_openAction->setShortcut(QKeySequence::Open);
-    connect(m_openAction, &QAction::triggered, this, [this] { m_files->open(); });
+    connect(m_openAction, &QAction::triggered, this, [this] {
+        if (m_files->open())
+            m_problems->fileOpened(m_files->openedPath());
+    });
 
     m_saveAsAction = make(u"file_save_as"_s, u"Speichern unter..."_s, QString());
     m_saveAsAction->setIconText(u"..."_s);
     m_saveAsAction->setToolTip(u"Speichern unter..."_s); // by default without the dots
     m_saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(m_saveAsAction, &QAction::triggered, this, [this] { m_files->saveAs(); });
+    connect(m_saveAsAction, &QAction::triggered, this, [this] {
+        if (m_files->saveAs())
+            m_problems->savedAs(m_files->saveAsPath());
+    });
 
     m_saveAction = make(u"file_save"_s, u"Speichern"_s, u"save"_s);
     m_saveAction->setShortcut(QKeySequence::Save);

@@ -18,6 +18,7 @@ class DialogSlot;
 namespace editor {
 class FileCommands;
 class MainTextEdit;
+class ProblemsPanel;
 class SnippetPanels;
 } // namespace editor
 
@@ -51,6 +52,7 @@ public:
 
     editor::FileCommands &fileCommands() { return *m_files; }
     editor::MainTextEdit &mainTextEdit() { return *m_text; }
+    editor::ProblemsPanel &problemsPanel() { return *m_problems; }
 
     static QString instructionsText();
     static QString infoText();
@@ -63,6 +65,7 @@ private:
     ui::Host &m_host;
     editor::MainTextEdit *m_text = nullptr;
     editor::SnippetPanels *m_panels = nullptr;
+    editor::ProblemsPanel *m_problems = nullptr;
     std::unique_ptr<editor::FileCommands> m_files;
     std::map<Tool, std::unique_ptr<ui::DialogSlot>> m_dialogs;
 

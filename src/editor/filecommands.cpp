@@ -37,18 +37,21 @@ bool FileCommands::fitsInMemory(qint64 fileBytes)
     return fileBytes < core::allocatableBytes() / kReadBytesPerFileByte;
 }
 
-void FileCommands::open()
+bool FileCommands::open()
 {
     m_openedPath = m_host.openFileName(kFilter);
     // A file the program cannot hold is refused before it is read, so that the main text
     // stays as it is; running out of memory all the same is the last line.
     if (m_openedPath.isEmpty() || !fitsInMemory(QFileInfo(m_openedPath).size()))
-        return;
+        return false;
     try {
         const std::optional<QString> text = ReadFilePart(m_openedPath, 1, 0);
-        if (text && documentBytes(*text) < core::allocatableBytes())
-            m_mainText.setText(*text);
+        if (!text || documentBytes(*text) >= core::allocatableBytes())
+            return false;
+        m_mainText.setText(*text);
+        return true;
     } catch (const std::bad_alloc &) {
+        return false;
     }
 }
 
@@ -65,10 +68,10 @@ bool FileCommands::write(const QString &path) const
     }
 }
 
-void FileCommands::saveAs()
+bool FileCommands::saveAs()
 {
     m_saveAsPath = m_host.saveFileName(kFilter);
-    write(m_saveAsPath);
+    return write(m_saveAsPath);
 }
 
 void FileCommands::save()

@@ -19,8 +19,10 @@ class FileCommands
 public:
     FileCommands(ui::Host &host, MainTextEdit &mainText);
 
-    void open();
-    void saveAs();
+    // Whether a file was read into the main text.
+    bool open();
+    // Whether the main text was written to the chosen file.
+    bool saveAs();
     void save();
 
     const QString &openedPath() const { return m_openedPath; }

@@ -61,6 +61,16 @@ void MainTextEdit::beforeLayout(int position, int removed, int added)
         m_highlighter->documentChanged(position, removed, added);
 }
 
+void MainTextEdit::setExtraSelectionLayer(SelectionLayer layer,
+                                          QList<QTextEdit::ExtraSelection> selections)
+{
+    m_selectionLayers.at(std::size_t(layer)) = std::move(selections);
+    QList<QTextEdit::ExtraSelection> all;
+    for (const QList<QTextEdit::ExtraSelection> &selections : m_selectionLayers)
+        all += selections;
+    setExtraSelections(all);
+}
+
 bool MainTextEdit::isOwnChange() const
 {
     return ui::ExactTextEdit::isOwnChange() || (m_highlighter && m_highlighter->isColouring());

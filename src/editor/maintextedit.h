@@ -3,6 +3,9 @@
 #include "ui/exacttextedit.h"
 
 #include <QTextBlock>
+#include <QTextEdit>
+
+#include <array>
 
 namespace editor {
 
@@ -19,6 +22,11 @@ public:
     void setHighlighting(bool on);
     bool highlighting() const { return m_highlighter != nullptr; }
 
+    // Several features mark parts of the text at once; each owns one layer of extra selections
+    // and the box shows them all.
+    enum class SelectionLayer { CurrentLine, Brackets, Find, Problems };
+    void setExtraSelectionLayer(SelectionLayer layer, QList<QTextEdit::ExtraSelection> selections);
+
 protected:
     bool isOwnChange() const override;
     void beforeLayout(int position, int removed, int added) override;
@@ -27,6 +35,7 @@ private:
     QList<QTextBlock> shownBlocks() const;
 
     ScriptHighlighter *m_highlighter = nullptr;
+    std::array<QList<QTextEdit::ExtraSelection>, 4> m_selectionLayers;
 };
 
 } // namespace editor

@@ -1,11 +1,15 @@
 // A tireless random user: a long, seeded run of menu choices, clicks, typing, list choices
 // and closes over every window, a host that answers as carelessly (RandomHost), and the
-// program's promises checked after each action (Checks). VELMORA_FUZZ_SEED and
-// VELMORA_FUZZ_ACTIONS choose another run (raise QTEST_FUNCTION_TIMEOUT for long ones). A
-// failure or crash prints the seed and the last actions.
+// program's promises checked after each action (Checks). Whatever an action makes of the main
+// text is checked for problems at once, and the problems list is clicked through.
+// VELMORA_FUZZ_SEED and VELMORA_FUZZ_ACTIONS choose another run (raise QTEST_FUNCTION_TIMEOUT
+// for long ones). A failure or crash prints the seed and the last actions.
 
 #include "app/mainwindow.h"
 #include "core/codepage.h"
+#include "editor/maintextedit.h"
+#include "editor/problemspanel.h"
+#include "support/program.h"
 #include "ui/host.h"
 
 #include <QtTest>
@@ -80,6 +84,11 @@ public:
             m_typed[window] += word, m_typed[nullptr] += word;
     }
     void handedOut(const QString &path) { m_handedOut.insert(QDir::cleanPath(path)); }
+    void fail(const QString &fault)
+    {
+        if (m_fault.isEmpty())
+            m_fault = fault;
+    }
 
     // Runs while an action spins an event loop of its own, as a modal window does.
     void closeModalWindows()
@@ -125,6 +134,35 @@ public:
             }
         }
         return m_fault.isEmpty() ? files() : m_fault;
+    }
+
+    // The problems list after a check: the row of a clean text, or problems in the order of
+    // their lines, each within the text (the first thousand of them, to stay quick).
+    static QString problems(app::MainWindow &main)
+    {
+        const QAbstractItemModel &rows =
+            *main.findChild<QAbstractItemView *>(u"problems"_s)->model();
+        const QString text = main.text();
+        qsizetype lines = 1; // counted by hand: a pattern matches nothing in broken UTF-16
+        for (qsizetype i = 0; i < text.size(); ++i)
+            lines += text[i] == u'\n' || text[i] == QChar::ParagraphSeparator ||
+                     (text[i] == u'\r' && text.mid(i + 1, 1) != u"\n"_s);
+        for (int i = 0, before = 1; i < std::min(rows.rowCount(), 1000); ++i) {
+            const QString shown = rows.index(i, 0).data().toString();
+            const int line = problemLine(shown);
+            if ((line < before || line > lines) &&
+                (rows.rowCount() > 1 || shown != u"Keine Probleme gefunden"_s))
+                return u"the problems list shows %1 in a text of %2 lines"_s.arg(quoted(shown))
+                    .arg(lines);
+            before = line;
+        }
+        return {};
+    }
+
+    // N of a row "Zeile N: ...", else 0.
+    static int problemLine(const QString &row)
+    {
+        return row.startsWith(u"Zeile "_s) ? row.section(u": "_s, 0, 0).mid(6).toInt() : 0;
     }
 
     QString files()
@@ -297,10 +335,16 @@ private:
                 done = act(window, main.get(), host, checks);
                 modalWatch.stop();
             }
+            // Checked now rather than after a pause in typing: the run stays the same run.
+            editor::ProblemsPanel &problems = main->problemsPanel();
+            if (problems.checkPending()) {
+                problems.checkNow();
+                fault = Checks::problems(*main);
+            }
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (m_run.done % 4 == 0) // laid out and painted every few actions, to stay quick
                 QApplication::processEvents();
-            fault = checks.afterAction(main.get());
+            fault = fault.isEmpty() ? checks.afterAction(main.get()) : fault;
         }
         main.reset();
         fault = fault.isEmpty() ? checks.files() : fault;
@@ -308,7 +352,7 @@ private:
     }
 
     // One action of a drawn kind in the window; false when it has nothing of that kind.
-    bool act(QWidget *window, QWidget *main, RandomHost &host, Checks &checks)
+    bool act(QWidget *window, app::MainWindow *main, RandomHost &host, Checks &checks)
     {
         const int draw = m_run.below(100); // the kinds of action, by how often they are drawn
         if (draw < 11) {                   // the main window's menus, while it is shown
@@ -339,7 +383,7 @@ private:
             if (draw < 87)
                 return !(qobject_cast<QLineEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)) ||
                        w->property("readOnly").toBool();
-            return !qobject_cast<QListWidget *>(w) && !qobject_cast<QComboBox *>(w);
+            return !qobject_cast<QAbstractItemView *>(w) && !qobject_cast<QComboBox *>(w);
         });
         if (found.isEmpty())
             return false;
@@ -347,6 +391,9 @@ private:
         if (auto *button = qobject_cast<QAbstractButton *>(control)) {
             log(button, u"click "_s + button->objectName());
             button->click();
+        } else if (draw >= 87 && !qobject_cast<QListWidget *>(control) &&
+                   qobject_cast<QAbstractItemView *>(control)) {
+            checks.fail(goToProblem(*main, *static_cast<QAbstractItemView *>(control)));
         } else if (draw >= 87) {
             const int row =
                 m_run.below(8) == 0 ? -1 : m_run.below(control->property("count").toInt());
@@ -359,6 +406,22 @@ private:
             type(control, checks);
         }
         return true;
+    }
+
+    // A click or Enter on a row of the problems list moves the cursor to the problem's line.
+    QString goToProblem(app::MainWindow &main, QAbstractItemView &view)
+    {
+        const int row = m_run.below(view.model()->rowCount());
+        const bool click = m_run.below(2) == 0;
+        const QString shown = view.model()->index(row, 0).data().toString();
+        log(&view, u"%1 on %2"_s.arg(click ? u"click"_s : u"Enter"_s, quoted(shown)));
+        activateRow(view, row + 1, click);
+        const editor::MainTextEdit &box = main.mainTextEdit();
+        const int line = Checks::problemLine(shown);
+        const QString at = placeInText(box, box.textCursor().position());
+        if (line > 0 && at.section(u' ', 0, 0).toInt() != line)
+            return u"the problem %1 leads to %2"_s.arg(quoted(shown), at);
+        return {};
     }
 
     void type(QWidget *box, Checks &checks)

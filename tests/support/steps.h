@@ -2,6 +2,8 @@
 
 #include "core/codepage.h"
 #include "core/version.h"
+#include "editor/maintextedit.h"
+#include "editor/problemspanel.h"
 #include "program.h"
 
 #include <QAbstractButton>
@@ -68,6 +70,17 @@ inline bool is(const Window &w, const QString &name, const QString &word)
     return words.value(word);
 }
 
+// The lines of the problems marked in the main text, in order.
+inline QString markedLines(const editor::MainTextEdit &box)
+{
+    QStringList lines;
+    for (const QTextEdit::ExtraSelection &mark : box.extraSelections()) {
+        if (mark.format.underlineStyle() == QTextCharFormat::WaveUnderline)
+            lines.append(placeInText(box, mark.cursor.selectionStart()).section(u' ', 0, 0));
+    }
+    return lines.join(u' ');
+}
+
 inline QLineEdit *fieldOf(const Window &w, const QString &name)
 {
     auto *list = qobject_cast<QComboBox *>(w.get(name));
@@ -120,13 +133,29 @@ inline void playSteps(Program &program, const QString &stepsFile)
             field->clear();
             QTest::keyClicks(field, text);
             QTest::keyClick(field, Qt::Key_Return);
-        } else if (verb == u"click"_s) {
-            w.click(value);
+        } else if (verb == u"click"_s || verb == u"enter"_s) {
+            auto *view = qobject_cast<QAbstractItemView *>(w.get(name));
+            if (view && !program.main.isVisible()) { // rows have places once laid out
+                program.main.show();
+                QVERIFY(QTest::qWaitForWindowExposed(&program.main));
+            }
+            view ? activateRow(*view, text.toInt(), verb == u"click"_s) : w.click(value);
         } else if (verb == u"select"_s) {
-            auto *list = w.get<QListWidget>(name);
-            list->clearSelection();
-            if (!text.isEmpty())
-                list->findItems(text, Qt::MatchExactly).value(0)->setSelected(true);
+            if (auto *choice = qobject_cast<QComboBox *>(w.get(name))) {
+                choice->setCurrentIndex(choice->findText(text));
+            } else {
+                auto *list = w.get<QListWidget>(name);
+                list->clearSelection();
+                if (!text.isEmpty())
+                    list->findItems(text, Qt::MatchExactly).value(0)->setSelected(true);
+            }
+        } else if (verb == u"check"_s) {
+            program.main.problemsPanel().checkNow();
+        } else if (verb == u"cursor"_s) {
+            const editor::MainTextEdit &box = program.main.mainTextEdit();
+            same(placeInText(box, box.textCursor().position()), value);
+        } else if (verb == u"marks"_s) {
+            same(steps::markedLines(program.main.mainTextEdit()), value);
         } else if (verb == u"answer"_s) {
             program.host.answers.enqueue(value == u"Cancel"_s ? ui::Answer::Cancel
                                                               : ui::Answer::Ok);
