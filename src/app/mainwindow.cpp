@@ -229,7 +229,9 @@ QString MainWindow::instructionsText()
 
 QString MainWindow::infoText()
 {
-    return u"Velmora "_s + core::programVersion() + u"\r\nvon Orlund\r\nwww.velmora.example"_s;
+    return u"Velmora "_s + core::programVersion() +
+           u"\r\nvon Orlund\r\n"
+           "Scripts, description.ext und Briefings für Missionsbauer"_s;
 }
 
 void MainWindow::showInstructions()
