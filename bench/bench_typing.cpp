@@ -1,6 +1,8 @@
-// One key press in the main text holding a big script, colouring on, the repaint included,
-// against the same in a plain text box of the toolkit with the same text, font and size.
-// At the start, in the middle and at the end of the text.
+// One key press in the main text holding a big script, against the same in a plain text box
+// of the toolkit with the same text, font and size, the repaint included. The main text as
+// the program shows it: coloured, with line numbers, the cursor's line and its brackets
+// marked and the cursor's place in the status bar. At the start, in the middle and at the
+// end of the text, and in the middle beside a bracket, whose partner is looked for.
 //   bench_typing <megabytes>
 #include "app/mainwindow.h"
 #include "benchhost.h"
@@ -16,11 +18,14 @@
 
 namespace {
 
-double typingMillis(QPlainTextEdit &box, double where)
+double typingMillis(QPlainTextEdit &box, double where, bool bracket)
 {
     QTextCursor cursor(box.document());
     cursor.setPosition(int(where * (box.document()->characterCount() - 1)));
     cursor.movePosition(QTextCursor::EndOfBlock);
+    if (bracket) // right after the line's "[", before its "("
+        cursor.setPosition(cursor.block().position() + int(cursor.block().text().indexOf(u'[')) +
+                           1);
     box.setTextCursor(cursor);
     box.ensureCursorVisible();
     box.setFocus();
@@ -59,13 +64,17 @@ int main(int argc, char *argv[])
     {
         const char *name;
         double where;
-    } places[] = {{"start", 0.0}, {"middle", 0.5}, {"end", 1.0}};
+        bool bracket;
+    } places[] = {{"start", 0.0, false},
+                  {"middle", 0.5, false},
+                  {"end", 1.0, false},
+                  {"middle, beside a bracket", 0.5, true}};
     for (const auto &place : places) {
         window.activateWindow();
-        const double ours = typingMillis(coloured, place.where);
+        const double ours = typingMillis(coloured, place.where, place.bracket);
         plain.activateWindow();
-        const double floor = typingMillis(plain, place.where);
-        std::printf("key press in %d MB at the %s, coloured: %.3f ms, plain box %.3f ms "
+        const double floor = typingMillis(plain, place.where, place.bracket);
+        std::printf("key press in %d MB at the %s, main text: %.3f ms, plain box %.3f ms "
                     "(%.2fx)\n",
                     megabytes, place.name, ours, floor, ours / floor);
     }
