@@ -44,13 +44,12 @@ struct Line
         return line;
     }
 
-    // The document position of a place in the text. Where two pieces meet, the end of a
-    // match stays in the piece before.
-    int position(qsizetype offset, bool end) const
+    // The document position of a place in the text.
+    int position(qsizetype offset) const
     {
         QTextBlock block = first;
         for (qsizetype i = 0; i + 1 < starts.size(); ++i, block = block.next()) {
-            if (offset < starts[i + 1] || (end && offset == starts[i + 1]))
+            if (offset < starts[i + 1])
                 return block.position() + int(offset - starts[i]);
         }
         return block.position() + int(offset - starts.value(starts.size() - 1, 0));
@@ -197,8 +196,8 @@ bool FindBar::find(bool forward, int from)
                                     : editor::findPrevious(line.text, needle, offset, options());
         if (match >= 0) {
             QTextCursor cursor(m_box.document());
-            cursor.setPosition(line.position(match, false));
-            cursor.setPosition(line.position(match + needle.size(), true), QTextCursor::KeepAnchor);
+            cursor.setPosition(line.position(match));
+            cursor.setPosition(line.position(match + needle.size()), QTextCursor::KeepAnchor);
             showMatch(cursor);
             if (wrapped)
                 setNote(forward ? u"Von vorn weitergesucht"_s : u"Vom Ende her weitergesucht"_s);
@@ -271,8 +270,8 @@ int FindBar::replaceAll()
                 at = start + needle.size();
             }
             replaced += QStringView(line.text).sliced(at);
-            changes.append({line.position(0, false), line.position(line.text.size(), true),
-                            std::move(replaced)});
+            changes.append(
+                {line.position(0), line.position(line.text.size()), std::move(replaced)});
             count += int(starts.size());
         }
         block = line.last.next();

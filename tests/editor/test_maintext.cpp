@@ -229,6 +229,28 @@ private Q_SLOTS:
         marked(15);
         QCOMPARE(background(0), background(1));
         QVERIFY(background(1) != background(2));
+        // A number beside each line in the margin, none below the last: also after a line
+        // was added.
+        const auto numbered = [&] {
+            QCoreApplication::processEvents();
+            const QImage shown = f.box().grab().toImage();
+            const int left = f.box().contentsRect().left();
+            const QColor paper = shown.pixelColor(left + 1, shown.height() - 30);
+            const QRect first = f.box().cursorRect(QTextCursor(f.box().document()));
+            int lines = 0;
+            for (int line = 0; line < 6; ++line) {
+                const QPoint middle = first.center() + QPoint(0, line * first.height());
+                const int y = f.box().viewport()->mapTo(&f.box(), middle).y();
+                bool ink = false;
+                for (int x = left; x < f.box().viewport()->x(); ++x)
+                    ink = ink || shown.pixelColor(x, y) != paper;
+                lines += ink ? 1 : 0;
+            }
+            return lines;
+        };
+        QCOMPARE(numbered(), 3);
+        QTest::keyClick(&f.box(), Qt::Key_Return);
+        QCOMPARE(numbered(), 4);
     }
 
     // Zoom by the keys and by Ctrl and the wheel, within bounds, and back.
