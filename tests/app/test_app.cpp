@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
@@ -289,7 +290,8 @@ private Q_SLOTS:
     // (the screen less a taskbar, in logical pixels at the scale) and its frame. At the size
     // it opens with there, no control overlaps another or leaves the window, every caption
     // is readable in full, and screen readers find every control by a name (a label's may
-    // be empty until the program fills it). The main window shows its find bar.
+    // be empty until the program fills it). The main window shows its find bar, the overview
+    // editor its picture warning.
     void layout_data()
     {
         QTest::addColumn<int>("tool"); // -1: the main window
@@ -321,6 +323,8 @@ private Q_SLOTS:
         QWidget *window = tool < 0 ? &main : main.openDialog(Tool(tool));
         if (tool < 0)
             main.findChild<QAction *>(u"replace"_s)->trigger();
+        if (tool == int(Tool::OverviewEditor)) // the picture warning beside the picture box
+            window->findChild<QAbstractButton *>(u"Command1"_s)->click();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const QSize wanted = window->size();
         window->resize(1, 1);
@@ -328,6 +332,8 @@ private Q_SLOTS:
         QVERIFY2(minimum.width() <= workArea.width() - ui::kWindowFrame.width() &&
                      minimum.height() <= workArea.height() - ui::kWindowFrame.height(),
                  qPrintable(u"needs %1 x %2"_s.arg(minimum.width()).arg(minimum.height())));
+        // It opened fitted to the screen of this run.
+        QCOMPARE(wanted, ui::fittedSize(wanted, minimum, window->screen()->availableSize()));
         window->resize(ui::fittedSize(wanted, minimum, workArea));
         QCoreApplication::processEvents();
         const QList<QWidget *> list = controls(*window);
@@ -335,6 +341,12 @@ private Q_SLOTS:
         auto place = [&](QWidget *w) {
             return QRect(w->mapTo(window, QPoint()), w->size());
         };
+        if (tool == int(Tool::OverviewEditor)) {
+            const QRect picture = place(window->findChild<QWidget *>(u"Text3"_s));
+            const QRect warning = place(window->findChild<QWidget *>(u"Label4"_s));
+            QVERIFY(warning.left() > picture.right() && warning.top() <= picture.center().y() &&
+                    warning.bottom() >= picture.center().y());
+        }
         for (qsizetype i = 0; i < list.size(); ++i) {
             QWidget *a = list[i];
             const QString name = QAccessible::queryAccessibleInterface(a)->text(QAccessible::Name);
