@@ -56,8 +56,8 @@ MainTextEdit::MainTextEdit(QWidget *parent) : ui::ExactTextEdit(parent)
                                   lineCount()};
         if (dy != 0)
             m_margin->scroll(0, dy);
-        else if (numbering != m_numbering)
-            m_margin->update(0, rect.y(), m_margin->width(), rect.height());
+        else if (numbering != m_numbering || rect.contains(viewport()->rect()))
+            m_margin->update();
         m_numbering = numbering;
     });
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
