@@ -18,7 +18,9 @@ configure: deps
 build: configure
 	cmake --build $(BUILD)
 
-run: build
+# Only the program: the tests and benchmarks are built by `make test` and `make bench`.
+run: configure
+	cmake --build $(BUILD) --target velmora
 	./$(BUILD)/velmora
 
 test: build

@@ -1,9 +1,11 @@
-// One key press in the main text holding a big script, colouring and the problems check on,
-// the repaint included, against the same in a plain text box of the toolkit with the same
-// text, font and size. At the start, in the middle and at the end of the text; every 16th line
-// has a problem, so that the view shows marks. Then what the check costs here, in the window's
-// thread, when typing pauses: the text is copied for the check's own thread, and its result
-// is shown.
+// One key press in the main text holding a big script, against the same in a plain text box
+// of the toolkit with the same text, font and size, the repaint included. The main text as
+// the program shows it: coloured, with line numbers, the cursor's line and its brackets
+// marked, the cursor's place in the status bar and the problems check on. At the start, in
+// the middle and at the end of the text, and in the middle beside a bracket, whose partner is
+// looked for; every 16th line has a problem, so that the view shows marks. Then what the check
+// costs here, in the window's thread, when typing pauses: the text is copied for the check's
+// own thread, and its result is shown.
 //   bench_typing <megabytes>
 #include "app/mainwindow.h"
 #include "benchhost.h"
@@ -42,11 +44,15 @@ double millisOf(const std::function<void()> &work)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-double typingMillis(QPlainTextEdit &box, double where, editor::ProblemsPanel *problems)
+double typingMillis(QPlainTextEdit &box, double where, bool bracket,
+                    editor::ProblemsPanel *problems)
 {
     QTextCursor cursor(box.document());
     cursor.setPosition(int(where * (box.document()->characterCount() - 1)));
     cursor.movePosition(QTextCursor::EndOfBlock);
+    if (bracket) // right after the line's "[", before its "("
+        cursor.setPosition(cursor.block().position() + int(cursor.block().text().indexOf(u'[')) +
+                           1);
     box.setTextCursor(cursor);
     box.ensureCursorVisible();
     box.setFocus();
@@ -87,14 +93,18 @@ int main(int argc, char *argv[])
     {
         const char *name;
         double where;
-    } places[] = {{"start", 0.0}, {"middle", 0.5}, {"end", 1.0}};
+        bool bracket;
+    } places[] = {{"start", 0.0, false},
+                  {"middle", 0.5, false},
+                  {"end", 1.0, false},
+                  {"middle, beside a bracket", 0.5, true}};
     for (const auto &place : places) {
         window.activateWindow();
-        const double ours = typingMillis(coloured, place.where, &window.problemsPanel());
+        const double ours = typingMillis(coloured, place.where, place.bracket, &window.problemsPanel());
         plain.activateWindow();
-        const double floor = typingMillis(plain, place.where, nullptr);
-        std::printf("key press in %d MB at the %s, coloured and checked: %.3f ms, plain box "
-                    "%.3f ms (%.2fx)\n",
+        const double floor = typingMillis(plain, place.where, place.bracket, nullptr);
+        std::printf("key press in %d MB at the %s, main text: %.3f ms, plain box %.3f ms "
+                    "(%.2fx)\n",
                     megabytes, place.name, ours, floor, ours / floor);
     }
 

@@ -3,11 +3,15 @@
 #include "ui/host.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 // A host for benchmarks: answers OK, and hands out the one file name it was given.
 class BenchHost : public ui::Host
 {
 public:
+    // The user's settings and recovered text stay out of every run.
+    BenchHost() { QStandardPaths::setTestModeEnabled(true); }
+
     QString fileName;
 
     ui::Answer message(const QString &, const QString &, ui::Buttons, ui::Icon) override

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-svg-dev
-          clang-format fonts-dejavu-core xvfb xauth imagemagick xdotool hyperfine)
+          qt6-translations-l10n clang-format fonts-dejavu-core xvfb xauth imagemagick xdotool hyperfine)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/startup.h"
 #include "ui/realhost.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    app::prepareApplication(application);
     ui::RealHost host;
     app::MainWindow window(host);
     window.show();

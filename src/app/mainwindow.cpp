@@ -3,25 +3,44 @@
 #include "core/version.h"
 #include "dialogregistry.h"
 #include "editor/filecommands.h"
+#include "editor/findbar.h"
 #include "editor/maintextedit.h"
 #include "editor/problemspanel.h"
+#include "editor/recentfiles.h"
+#include "editor/recovery.h"
 #include "editor/snippetpanels.h"
 #include "ui/accessibility.h"
 #include "ui/dialogslot.h"
+#include "ui/elidedlabel.h"
 #include "ui/host.h"
+#include "ui/longtext.h"
 #include "ui/look.h"
 #include "ui/pictures.h"
+#include "ui/settings.h"
+#include "ui/windowhabits.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
 #include <QScrollArea>
+#include <QSizeGrip>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -32,6 +51,59 @@ static void registerIcons()
 }
 
 namespace app {
+namespace {
+
+// How long the status bar shows the outcome of a command.
+constexpr int kStatusMillis = 8000;
+
+const QString kRestoreWarning = u"Der Inhalt aus dem Hauptfenster wird beim Wiederherstellen "
+                                "gelöscht, trotzdem fortfahren ?"_s;
+
+// The regular file among those dragged, if there is one.
+QString droppedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+// Whether only files are dragged, which the text box would take as their names.
+bool onlyFiles(const QMimeData *data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    return !urls.isEmpty() && std::all_of(urls.cbegin(), urls.cend(),
+                                          [](const QUrl &url) { return url.isLocalFile(); });
+}
+
+// The cursor's place in the status bar, which changes at every key press: as wide as the
+// place can grow, so that the window is not laid out again; painting its background, so
+// that the bar below it is not painted again; and its one line of text plainly.
+class PlaceLabel : public QLabel
+{
+public:
+    PlaceLabel()
+    {
+        setAutoFillBackground(true);
+        setFixedSize(fontMetrics().horizontalAdvance(u"Zeile 0000000, Spalte 0000000"_s) + 4,
+                     sizeHint().height());
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QFontMetrics metrics = fontMetrics();
+        painter.drawText(QPointF(2, (height() + metrics.ascent() - metrics.descent()) / 2.0),
+                         text());
+    }
+};
+
+} // namespace
 
 MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m_host(host)
 {
@@ -46,15 +118,18 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
     m_text = new editor::MainTextEdit;
     m_problems = new editor::ProblemsPanel(*m_text);
     m_files = std::make_unique<editor::FileCommands>(host, *m_text);
+    m_findBar = new editor::FindBar(*m_text);
+    m_recovery = new editor::TextRecovery(*m_text, ui::recoveryFilePath(), this);
     for (const ToolDialog &tool : toolDialogs())
         m_dialogs.emplace(tool.tool, std::make_unique<ui::DialogSlot>(tool.factory));
 
     createActions();
     createMenus();
     createToolBar();
+    createStatusBar();
 
     auto *central = new QWidget(this);
-    auto *body = new QHBoxLayout(central);
+    auto *body = new QHBoxLayout;
     m_panels = new editor::SnippetPanels(host, *this);
     auto *scroll = new QScrollArea;
     scroll->setWidget(m_panels);
@@ -72,10 +147,50 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
     frameLayout->addWidget(m_problems);
     body->addWidget(frame, 1);
     statusBar()->addPermanentWidget(m_problems->languageChoice());
+    // The main window's layout takes only the status bar's set minimum into account, not the
+    // room its fields need; without it a narrow window lays the fields over one another. The
+    // fields change their needs as they change their texts, so the minimum follows them.
+    // Before the window is shown the bar's size grip is hidden and not yet counted.
+    const int grip = QSizeGrip(nullptr).sizeHint().width() + statusBar()->layout()->spacing();
+    statusBar()->setMinimumWidth(statusBar()->minimumSizeHint().width() + grip);
+    statusBar()->installEventFilter(this);
+
+    // The find bar spans the window's width below the text, room for its two rows of fields.
+    auto *layout = new QVBoxLayout(central);
+    layout->addLayout(body, 1);
+    layout->addWidget(m_findBar);
 
     setCentralWidget(central);
     resize(1000, 680);
+    ui::fitIntoScreen(*this);
     ui::nameControlsForAccessibility(*this);
+    ui::allowLongText(*this);
+    ui::installKeyboardHabits(*this, ui::EscapeCloses::No);
+
+    // A file dropped anywhere on the window opens as with Öffnen, on the text as well.
+    setAcceptDrops(true);
+    m_text->viewport()->installEventFilter(this);
+
+    connect(m_files.get(), &editor::FileCommands::reported, this,
+            [this](const QString &outcome) { statusBar()->showMessage(outcome, kStatusMillis); });
+    connect(m_files.get(), &editor::FileCommands::opened, this, [this](const QString &path) {
+        showFileName(path);
+        rememberFiles({path});
+        m_problems->fileOpened(path);
+    });
+    connect(m_files.get(), &editor::FileCommands::saved, this, [this](const QStringList &paths) {
+        if (!paths.contains(m_fileName))
+            showFileName(paths.constFirst());
+        rememberFiles(paths);
+        if (paths.contains(m_files->saveAsPath()))
+            m_problems->savedAs(m_files->saveAsPath());
+    });
+    connect(m_text, &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::showCursorPlace);
+    connect(m_text->document(), &QTextDocument::modificationChanged, this, [this](bool changed) {
+        m_modifiedStatus->setText(changed ? u"geändert"_s : QString());
+    });
+    // Also the text a dialog hands over after this window was closed by its close box.
+    connect(qApp, &QCoreApplication::aboutToQuit, m_recovery, &editor::TextRecovery::keep);
 }
 
 MainWindow::~MainWindow() = default;
@@ -93,23 +208,61 @@ void MainWindow::createActions()
 
     m_openAction = make(u"file_open"_s, u"Öffnen"_s, u"open"_s);
     m_openAction->setShortcut(QKeySequence::Open);
-    connect(m_openAction, &QAction::triggered, this, [this] {
-        if (m_files->open())
-            m_problems->fileOpened(m_files->openedPath());
-    });
+    connect(m_openAction, &QAction::triggered, this, [this] { m_files->open(); });
 
     m_saveAsAction = make(u"file_save_as"_s, u"Speichern unter..."_s, QString());
     m_saveAsAction->setIconText(u"..."_s);
     m_saveAsAction->setToolTip(u"Speichern unter..."_s); // by default without the dots
     m_saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(m_saveAsAction, &QAction::triggered, this, [this] {
-        if (m_files->saveAs())
-            m_problems->savedAs(m_files->saveAsPath());
-    });
+    connect(m_saveAsAction, &QAction::triggered, this, [this] { m_files->saveAs(); });
 
     m_saveAction = make(u"file_save"_s, u"Speichern"_s, u"save"_s);
     m_saveAction->setShortcut(QKeySequence::Save);
     connect(m_saveAction, &QAction::triggered, this, [this] { m_files->save(); });
+
+    m_restoreAction = make(u"restoreLastText"_s, u"Letzten Text wiederherstellen"_s, QString());
+    m_restoreAction->setStatusTip(u"Den Text zurückholen, den das Programm beim letzten Ende "
+                                  "ungespeichert aufbewahrt hat"_s);
+    connect(m_restoreAction, &QAction::triggered, this, &MainWindow::restoreLastText);
+
+    // Ends the program as Schließen does.
+    m_quitAction = make(u"quit"_s, u"Beenden"_s, QString());
+    m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(m_quitAction, &QAction::triggered, this, &MainWindow::closeProgram);
+
+    const auto edit = [&](const QString &name, const QString &text, const QList<QKeySequence> &keys,
+                          auto &&handler) {
+        QAction *action = make(name, text, QString());
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, handler);
+        m_editActions.append(action);
+    };
+    edit(u"find"_s, u"Suchen..."_s, {QKeySequence(Qt::CTRL | Qt::Key_F)},
+         [this] { m_findBar->start(false); });
+    edit(u"replace"_s, u"Ersetzen..."_s, {QKeySequence(Qt::CTRL | Qt::Key_H)},
+         [this] { m_findBar->start(true); });
+    // Searches on with the bar's text, or opens the bar when it has none.
+    const auto findAgain = [this](bool forward) {
+        m_findBar->show();
+        if (!m_findBar->hasSearchText())
+            m_findBar->start(false);
+        else
+            forward ? m_findBar->findNext() : m_findBar->findPrevious();
+    };
+    edit(u"findNext"_s, u"Weitersuchen"_s, {QKeySequence(Qt::Key_F3)},
+         [findAgain] { findAgain(true); });
+    edit(u"findPrevious"_s, u"Rückwärts suchen"_s, {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
+         [findAgain] { findAgain(false); });
+    edit(u"goToLine"_s, u"Gehe zu Zeile..."_s, {QKeySequence(Qt::CTRL | Qt::Key_G)},
+         [this] { goToLine(); });
+    m_editActions.append(nullptr);
+    edit(u"zoomIn"_s, u"Größer"_s,
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         [this] { m_text->zoomBy(1); });
+    edit(u"zoomOut"_s, u"Kleiner"_s, {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+         [this] { m_text->zoomBy(-1); });
+    edit(u"zoomReset"_s, u"Normale Größe"_s, {QKeySequence(Qt::CTRL | Qt::Key_0)},
+         [this] { m_text->resetZoom(); });
 
     m_resetAction = make(u"reset"_s, u"Reset"_s, u"reset"_s);
     connect(m_resetAction, &QAction::triggered, this, &MainWindow::reset);
@@ -134,6 +287,29 @@ void MainWindow::createActions()
 
 void MainWindow::createMenus()
 {
+    QMenu *file = ui::named(menuBar()->addMenu(u"Datei"_s), u"fileMenu"_s);
+    file->menuAction()->setObjectName(u"fileMenu"_s);
+    file->addAction(m_openAction);
+    file->addAction(m_saveAction);
+    file->addAction(m_saveAsAction);
+    file->addSeparator();
+    m_recentMenu = ui::named(file->addMenu(u"Zuletzt geöffnet"_s), u"recentFiles"_s);
+    m_recentMenu->menuAction()->setObjectName(u"recentFiles"_s);
+    file->addAction(m_restoreAction);
+    file->addSeparator();
+    file->addAction(m_quitAction);
+    // The recent files are read from the settings only now: the start stays quick.
+    connect(file, &QMenu::aboutToShow, this, &MainWindow::updateFileMenu);
+
+    QMenu *edit = ui::named(menuBar()->addMenu(u"Bearbeiten"_s), u"editMenu"_s);
+    edit->menuAction()->setObjectName(u"editMenu"_s);
+    for (QAction *action : std::as_const(m_editActions)) {
+        if (action)
+            edit->addAction(action);
+        else
+            edit->addSeparator();
+    }
+
     QMenu *tools = ui::named(menuBar()->addMenu(u"Tools"_s), u"tools_menu"_s);
     tools->menuAction()->setObjectName(u"tools_menu"_s);
     for (const ToolDialog &tool : toolDialogs())
@@ -176,6 +352,158 @@ void MainWindow::createToolBar()
     auto *saveAs = qobject_cast<QToolButton *>(bar->widgetForAction(m_saveAsAction));
     saveAs->setToolButtonStyle(Qt::ToolButtonTextOnly);
     saveAs->setFont(ui::monospaceFont());
+}
+
+void MainWindow::createStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(u"statusBar"_s);
+    const auto add = [bar](const QString &name, const QString &text, const QString &tip,
+                           QLabel *label = new QLabel) {
+        ui::named(label, name)->setText(text);
+        label->setToolTip(tip);
+        bar->addPermanentWidget(label);
+        return label;
+    };
+    m_fileNameStatus =
+        add(u"fileNameStatus"_s, u"Kein Dateiname"_s, QString(), new ui::ElidedLabel);
+    m_modifiedStatus = add(u"modifiedStatus"_s, QString(),
+                           u"Der Text hat Änderungen, die noch in keiner Datei stehen"_s);
+    m_cursorStatus = add(u"cursorStatus"_s, QString(), QString(), new PlaceLabel);
+    add(u"encodingStatus"_s, u"Windows-1252"_s,
+        u"Der Zeichensatz, in dem Dateien gelesen und "
+        "geschrieben werden"_s);
+    add(u"lineEndStatus"_s, u"CR LF"_s, u"Das Zeilenende in geschriebenen Dateien"_s);
+    showCursorPlace();
+}
+
+void MainWindow::showCursorPlace()
+{
+    const editor::MainTextEdit::Place place = m_text->cursorPlace();
+    m_cursorStatus->setText(u"Zeile %1, Spalte %2"_s.arg(place.line).arg(place.column));
+}
+
+void MainWindow::showFileName(const QString &path)
+{
+    m_fileName = path;
+    m_fileNameStatus->setText(QFileInfo(path).fileName());
+    m_fileNameStatus->setToolTip(QDir::toNativeSeparators(path));
+}
+
+void MainWindow::rememberFiles(const QStringList &paths)
+{
+    QSettings settings = ui::settings();
+    editor::RecentFiles recent = editor::RecentFiles::load(settings);
+    for (auto path = paths.crbegin(); path != paths.crend(); ++path)
+        recent.add(*path);
+    recent.store(settings);
+}
+
+void MainWindow::updateFileMenu()
+{
+    QSettings settings = ui::settings();
+    const QStringList files = editor::RecentFiles::load(settings).paths();
+    m_recentMenu->clear();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString shown = QDir::toNativeSeparators(files[i]).replace(u'&', u"&&"_s);
+        QAction *action = m_recentMenu->addAction(u"&%1  %2"_s.arg(i + 1).arg(shown));
+        action->setObjectName(u"recentFile%1"_s.arg(i + 1));
+        connect(action, &QAction::triggered, this,
+                [this, path = files[i]] { openRecentFile(path); });
+    }
+    m_recentMenu->menuAction()->setEnabled(!files.isEmpty());
+    m_restoreAction->setEnabled(m_recovery->hasText());
+}
+
+void MainWindow::openRecentFile(const QString &path)
+{
+    if (QFileInfo(path).exists()) {
+        m_files->openFile(path);
+        return;
+    }
+    // A file that has gone leaves the list.
+    QSettings settings = ui::settings();
+    editor::RecentFiles recent = editor::RecentFiles::load(settings);
+    recent.remove(path);
+    recent.store(settings);
+    statusBar()->showMessage(
+        u"Nicht geöffnet: %1 – Datei nicht gefunden"_s.arg(QDir::toNativeSeparators(path)),
+        kStatusMillis);
+}
+
+void MainWindow::goToLine()
+{
+    const QString answer =
+        m_host.input(u"Zeile (1 bis %1)"_s.arg(m_text->lineCount()), u"Gehe zu Zeile"_s,
+                     QString::number(m_text->cursorPlace().line));
+    if (answer.isEmpty()) // cancelled
+        return;
+    bool isNumber = false;
+    const int line = answer.trimmed().toInt(&isNumber);
+    if (!isNumber) {
+        statusBar()->showMessage(u"Keine Zeilennummer: "_s + answer, kStatusMillis);
+        return;
+    }
+    m_text->goToLine(line);
+    m_text->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::restoreLastText()
+{
+    const std::optional<QString> kept = m_recovery->read();
+    if (!kept) {
+        statusBar()->showMessage(u"Kein aufbewahrter Text vorhanden"_s, kStatusMillis);
+        return;
+    }
+    if (!isEmpty() && m_host.message(u"Hinweis"_s, kRestoreWarning, ui::Buttons::OkCancel,
+                                     ui::Icon::None) != ui::Answer::Ok)
+        return;
+    replace(*kept);
+    statusBar()->showMessage(u"Letzter Text wiederhergestellt"_s, kStatusMillis);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Every way of ending passes here: Schließen, Beenden and the close box.
+    m_recovery->keep();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString file = droppedFile(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    m_files->openFile(file);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == statusBar() && event->type() == QEvent::LayoutRequest)
+        statusBar()->setMinimumWidth(statusBar()->minimumSizeHint().width());
+    // The text box takes drops as text; a file dropped on it opens instead, and other things
+    // of the file system (a folder, a device) are not taken at all.
+    const bool dragging = event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+                          event->type() == QEvent::Drop;
+    if (watched != m_text->viewport() || !dragging)
+        return QMainWindow::eventFilter(watched, event);
+    auto *drop = static_cast<QDropEvent *>(event);
+    if (!onlyFiles(drop->mimeData()))
+        return false;
+    if (event->type() == QEvent::Drop)
+        dropEvent(drop);
+    else if (!droppedFile(drop->mimeData()).isEmpty())
+        drop->acceptProposedAction();
+    else
+        drop->ignore();
+    return true;
 }
 
 QString MainWindow::text() const
@@ -240,7 +568,9 @@ QString MainWindow::instructionsText()
 
 QString MainWindow::infoText()
 {
-    return u"Velmora "_s + core::programVersion() + u"\r\nvon Orlund\r\nwww.velmora.example"_s;
+    return u"Velmora "_s + core::programVersion() +
+           u"\r\nvon Orlund\r\n"
+           "Scripts, description.ext und Briefings für Missionsbauer"_s;
 }
 
 void MainWindow::showInstructions()

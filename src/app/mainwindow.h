@@ -9,6 +9,8 @@
 #include <memory>
 
 class QAction;
+class QLabel;
+class QMenu;
 
 namespace ui {
 class Host;
@@ -17,9 +19,11 @@ class DialogSlot;
 
 namespace editor {
 class FileCommands;
+class FindBar;
 class MainTextEdit;
 class ProblemsPanel;
 class SnippetPanels;
+class TextRecovery;
 } // namespace editor
 
 namespace app {
@@ -49,34 +53,64 @@ public:
     void closeProgram();
     void showInstructions();
     void showInfo();
+    // Asks for a line number and puts the cursor there.
+    void goToLine();
+    // Replaces the main text with the one kept when the program last ended with changes.
+    void restoreLastText();
 
     editor::FileCommands &fileCommands() { return *m_files; }
     editor::MainTextEdit &mainTextEdit() { return *m_text; }
     editor::ProblemsPanel &problemsPanel() { return *m_problems; }
+    editor::FindBar &findBar() { return *m_findBar; }
+    editor::TextRecovery &recovery() { return *m_recovery; }
 
     static QString instructionsText();
     static QString infoText();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createActions();
     void createMenus();
     void createToolBar();
+    void createStatusBar();
+    // Fills the recent files and enables what can be done, as the Datei menu opens.
+    void updateFileMenu();
+    void rememberFiles(const QStringList &paths);
+    void openRecentFile(const QString &path);
+    void showFileName(const QString &path);
+    void showCursorPlace();
 
     ui::Host &m_host;
     editor::MainTextEdit *m_text = nullptr;
+    editor::FindBar *m_findBar = nullptr;
     editor::SnippetPanels *m_panels = nullptr;
     editor::ProblemsPanel *m_problems = nullptr;
+    editor::TextRecovery *m_recovery = nullptr;
     std::unique_ptr<editor::FileCommands> m_files;
     std::map<Tool, std::unique_ptr<ui::DialogSlot>> m_dialogs;
 
     QAction *m_openAction = nullptr;
     QAction *m_saveAsAction = nullptr;
     QAction *m_saveAction = nullptr;
+    QAction *m_restoreAction = nullptr;
+    QAction *m_quitAction = nullptr;
     QAction *m_resetAction = nullptr;
     QAction *m_closeAction = nullptr;
     QAction *m_helpAction = nullptr;
     QAction *m_infoAction = nullptr;
+    QList<QAction *> m_editActions;          // the Bearbeiten menu, separators as null
     std::map<Tool, QAction *> m_toolActions; // the Tools menu items
+    QMenu *m_recentMenu = nullptr;
+
+    QString m_fileName; // the file the main text was last opened from or saved to
+    QLabel *m_fileNameStatus = nullptr;
+    QLabel *m_modifiedStatus = nullptr;
+    QLabel *m_cursorStatus = nullptr;
 };
 
 } // namespace app

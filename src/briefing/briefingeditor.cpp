@@ -207,7 +207,6 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     connect(transferButton, &QPushButton::clicked, this, &BriefingEditor::transfer);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    setMinimumSize(minimumSizeHint().expandedTo(QSize(820, 460)));
     resize(960, 470);
 }
 

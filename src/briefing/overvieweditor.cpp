@@ -44,14 +44,16 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
 
     auto *grid = new QGridLayout;
     grid->addWidget(titleLabel, 0, 0);
-    grid->addWidget(m_title, 0, 1, 1, 2);
+    grid->addWidget(m_title, 0, 1, 1, 3);
     grid->addWidget(textLabel, 1, 0);
-    grid->addWidget(m_text, 1, 1, 1, 2);
+    grid->addWidget(m_text, 1, 1, 1, 3);
+    // The warning stands beside the picture's name, on its row.
     grid->addWidget(pictureLabel, 2, 0);
     grid->addWidget(m_picture, 2, 1);
     grid->addWidget(chooseButton, 2, 2);
-    grid->addWidget(m_pictureWarning, 3, 1, 1, 2);
-    grid->setColumnStretch(1, 1);
+    grid->addWidget(m_pictureWarning, 2, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(3, 3);
 
     auto *previewFrame = ui::named(new QGroupBox(u"Vorschau"_s), u"Frame1"_s);
     m_preview = makePreviewBox(u"Text4"_s, false);

@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 namespace campaign {
 namespace {
 
-// Ends 1 to 3 on the left, 4 to 6 on the right, each box under its check box.
+// Ends 1 to 3 on the left, 4 to 6 on the right, each box beside its check box.
 struct EndControls
 {
     QString check;
@@ -41,7 +41,8 @@ ExtendedCampaignEditor::ExtendedCampaignEditor(const ui::DialogContext &context)
     setWindowTitle(u"Kampagnen Editor (erweitert)"_s);
 
     auto *form = new QFormLayout;
-    form->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    // Each label beside its field, so that the window fits a small screen.
+    form->setRowWrapPolicy(QFormLayout::DontWrapRows);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     m_campaignName = addField(*form, ui::named(new QLabel(u"Name der Kampagne"_s), u"Label1"_s),
                               ui::named(new QLineEdit, u"Text1"_s));
@@ -60,10 +61,10 @@ ExtendedCampaignEditor::ExtendedCampaignEditor(const ui::DialogContext &context)
         const QString caption = u"Ende "_s + QString::number(i + 1);
         m_endChecks[i] = ui::named(new QCheckBox(caption), kEndControls[i].check);
         m_endTargets[i] = ui::named(new QLineEdit, kEndControls[i].target);
-        const int row = (i % 3) * 2;
-        const int column = i / 3;
+        const int row = i % 3;
+        const int column = (i / 3) * 2;
         ends->addWidget(m_endChecks[i], row, column);
-        ends->addWidget(m_endTargets[i], row + 1, column);
+        ends->addWidget(m_endTargets[i], row, column + 1);
         connect(m_endChecks[i], &QCheckBox::toggled, this,
                 [this, i](bool checked) { onEndToggled(i, checked); });
     }

@@ -45,7 +45,66 @@ bool isWordChar(QChar c)
     return c.isLetterOrNumber() || c == u'_';
 }
 
+// Where the brackets of one kind stand in the line from `start` to the next "\n", outside
+// strings.
+QList<qsizetype> bracketsOfLine(QStringView text, qsizetype start, QChar open, QChar close)
+{
+    QList<qsizetype> found;
+    bool inString = false;
+    for (qsizetype i = start; i < text.size() && text[i] != u'\n'; ++i) {
+        if (text[i] == u'"')
+            inString = !inString;
+        else if (!inString && (text[i] == open || text[i] == close))
+            found.append(i);
+    }
+    return found;
+}
+
 } // namespace
+
+qsizetype matchingBracket(QStringView text, qsizetype at)
+{
+    constexpr QStringView kOpen = u"([{";
+    constexpr QStringView kClose = u")]}";
+    if (at < 0 || at >= text.size())
+        return kNotABracket;
+    const qsizetype opening = kOpen.indexOf(text[at]);
+    const qsizetype closing = kClose.indexOf(text[at]);
+    if (opening < 0 && closing < 0)
+        return kNotABracket;
+    const QChar open = kOpen[std::max(opening, closing)];
+    const QChar close = kClose[std::max(opening, closing)];
+    const bool forward = opening >= 0;
+
+    qsizetype lineStart = text.lastIndexOf(u'\n', at) + 1;
+    QList<qsizetype> brackets = bracketsOfLine(text, lineStart, open, close);
+    qsizetype index = brackets.indexOf(at);
+    if (index < 0)
+        return kNotABracket;
+    int depth = 0;
+    while (true) {
+        for (; index >= 0 && index < brackets.size(); index += forward ? 1 : -1) {
+            depth += text[brackets[index]] == open ? 1 : -1;
+            if (depth == 0)
+                return brackets[index];
+        }
+        // On to the next line in the direction of the search.
+        if (forward) {
+            lineStart = text.indexOf(u'\n', lineStart) + 1;
+            if (lineStart == 0)
+                return kUnmatched;
+            brackets = bracketsOfLine(text, lineStart, open, close);
+            index = 0;
+        } else {
+            if (lineStart == 0)
+                return kUnmatched;
+            // A negative start would search from the end of the text.
+            lineStart = lineStart < 2 ? 0 : text.lastIndexOf(u'\n', lineStart - 2) + 1;
+            brackets = bracketsOfLine(text, lineStart, open, close);
+            index = brackets.size() - 1;
+        }
+    }
+}
 
 QList<Span> highlightLine(QStringView line)
 {

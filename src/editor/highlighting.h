@@ -20,4 +20,10 @@ struct Span
 
 QList<Span> highlightLine(QStringView line);
 
+// The bracket that pairs with the one of ( [ { ) ] } at `at`, in a text whose lines end in
+// "\n". Brackets inside strings ("...") count for nothing.
+inline constexpr qsizetype kNotABracket = -2; // no bracket there, or one inside a string
+inline constexpr qsizetype kUnmatched = -1;   // a bracket without a partner in the text
+qsizetype matchingBracket(QStringView text, qsizetype at);
+
 } // namespace editor

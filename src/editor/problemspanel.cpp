@@ -147,12 +147,14 @@ ProblemsPanel::ProblemsPanel(MainTextEdit &text, QWidget *parent)
     m_languageChoice->setToolTip(
         u"Sprache, in der die Prüfung den Text liest: aus Dateiname und Text erkannt oder von "
         "Hand gewählt"_s);
-    m_languageChoice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_languageChoice->addItem(QString());
+    // The first entry names the language it found, which changes as the user types; the box
+    // keeps one width for all of them, so the status bar does not shift.
+    m_languageChoice->addItem(u"Automatisch: "_s + languageName(check::Language::Config));
     m_languageChoice->addItem(languageName(check::Language::Sqs),
                               QVariant::fromValue(int(check::Language::Sqs)));
     m_languageChoice->addItem(languageName(check::Language::Config),
                               QVariant::fromValue(int(check::Language::Config)));
+    m_languageChoice->setFixedWidth(m_languageChoice->sizeHint().width());
     connect(m_languageChoice, &QComboBox::currentIndexChanged, this, &ProblemsPanel::checkLater);
 
     m_pause.setParent(this);
@@ -167,7 +169,7 @@ ProblemsPanel::ProblemsPanel(MainTextEdit &text, QWidget *parent)
     // without a word from its scroll bar, but it always asks for the moved view to be drawn.
     connect(&m_text, &QPlainTextEdit::updateRequest, this, [this](const QRect &, int dy) {
         if (dy != 0)
-            markShownLines();
+            markShownLinesSoon();
     });
     m_text.viewport()->installEventFilter(this);
     m_textView = m_text.viewport();
@@ -332,7 +334,25 @@ void ProblemsPanel::markShownLines()
                                           : QColor(0xc0, 0x80, 0x00));
         selections.append(mark);
     }
-    m_text.setExtraSelectionLayer(MainTextEdit::SelectionLayer::Problems, selections);
+    m_text.setExtraSelectionLayer(SelectionLayer::Problems, selections);
+}
+
+void ProblemsPanel::markShownLinesSoon()
+{
+    // The view moves or grows in the middle of an edit as well (the line numbers' margin
+    // widens while a file is read in). New marks replace the text cursors of the old ones,
+    // and the document must not lose a cursor while it is moving them all: the marks are
+    // made once the edit is over.
+    if (m_marksPending)
+        return;
+    m_marksPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_marksPending = false;
+            markShownLines();
+        },
+        Qt::QueuedConnection);
 }
 
 void ProblemsPanel::goTo(const QModelIndex &index)
@@ -353,7 +373,7 @@ bool ProblemsPanel::eventFilter(QObject *watched, QEvent *event)
     // Nothing of the text box is asked before the event is known: the box may be on its way
     // out, its view sending the last events of its life.
     if (event->type() == QEvent::Resize && watched == m_textView)
-        markShownLines();
+        markShownLinesSoon();
     return QWidget::eventFilter(watched, event);
 }
 

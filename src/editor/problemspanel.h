@@ -84,6 +84,7 @@ private:
     void checkLater();
     void showResult(const Result &result);
     void markShownLines();
+    void markShownLinesSoon();
     void goTo(const QModelIndex &index);
     std::optional<check::Language> chosenLanguage() const;
 
@@ -93,6 +94,7 @@ private:
     ProblemsModel *m_model = nullptr;
     QPointer<QComboBox> m_languageChoice; // lives in the status bar
     QTimer m_pause;
+    bool m_marksPending = false;
     QString m_fileName;
 
     // Every change of the text makes a new version; every check request a new generation.

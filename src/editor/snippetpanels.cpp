@@ -2,10 +2,10 @@
 
 #include "snippets.h"
 #include "ui/host.h"
-#include "ui/longtext.h"
 #include "ui/look.h"
 #include "ui/maintext.h"
 
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -14,6 +14,7 @@
 
 #include <array>
 #include <functional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -151,8 +152,10 @@ const std::array<Panel, 6> &panels()
 SnippetPanels::SnippetPanels(ui::Host &host, ui::MainText &mainText, QWidget *parent)
     : QWidget(parent), m_host(host), m_mainText(mainText)
 {
-    for (const FieldControl &field : fieldControls())
+    for (const FieldControl &field : fieldControls()) {
         m_fields.append(ui::named(new QLineEdit(field.defaultText, this), field.name));
+        m_fields.last()->installEventFilter(this);
+    }
     // The pause between two jumps is a number of seconds: a narrow box.
     QLineEdit *pause = m_fields[JumpPause];
     pause->setMaximumWidth(QFontMetrics(pause->font()).horizontalAdvance(u"0000"_s) + 16);
@@ -187,7 +190,24 @@ SnippetPanels::SnippetPanels(ui::Host &host, ui::MainText &mainText, QWidget *pa
                 });
     }
     layout->addStretch(1);
-    ui::allowLongText(*this);
+}
+
+bool SnippetPanels::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click into a field that still shows its default text selects that text, as Tab does,
+    // so that typing replaces it. The click gives the focus first; its release selects.
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    const qsizetype index = m_fields.indexOf(field);
+    if (index < 0)
+        return false;
+    if (event->type() == QEvent::FocusIn)
+        m_clickedInto =
+            static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason ? field : nullptr;
+    if (event->type() == QEvent::MouseButtonRelease &&
+        std::exchange(m_clickedInto, nullptr) == field && !field->hasSelectedText() &&
+        field->text() == fieldControls()[index].defaultText)
+        field->selectAll();
+    return false;
 }
 
 void SnippetPanels::reset()

@@ -23,10 +23,14 @@ public:
     // Every field back to its default text.
     void reset();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     ui::Host &m_host;
     ui::MainText &m_mainText;
-    QList<QLineEdit *> m_fields; // in the order of the panels, top to bottom
+    QList<QLineEdit *> m_fields;        // in the order of the panels, top to bottom
+    QLineEdit *m_clickedInto = nullptr; // a field the mouse is giving the focus to
 };
 
 } // namespace editor

@@ -108,7 +108,8 @@ WeaponsEditor::WeaponsEditor(const ui::DialogContext &context)
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 2);
     layout->addLayout(right, 3);
-    setMinimumSize(640, 520);
+    setMinimumWidth(640);
+    resize(640, 520);
 
     showState();
     fillCatalogues();

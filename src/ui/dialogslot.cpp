@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "longtext.h"
+#include "windowhabits.h"
 
 namespace ui {
 
@@ -23,6 +24,8 @@ QWidget *DialogSlot::open(const DialogContext &context)
         made->setAttribute(Qt::WA_DeleteOnClose);
         nameControlsForAccessibility(*made);
         allowLongText(*made);
+        installKeyboardHabits(*made, EscapeCloses::Yes);
+        fitIntoScreen(*made);
         m_window = made;
     }
     m_window->show();

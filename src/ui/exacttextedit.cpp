@@ -348,7 +348,7 @@ void ExactTextEdit::setText(const QString &text, bool undoable)
             // What is left of the old text may carry the mark of its last block.
             if (isContinuation(cursor.block()))
                 cursor.setBlockFormat(withoutContinuation(cursor.blockFormat()));
-            m_hasPieces = insertLines(cursor, text) || m_hasPieces;
+            notePieces(insertLines(cursor, text));
             cursor.endEditBlock();
         } else if (!hasLongLine(text)) {
             setPlainText(text);
@@ -360,7 +360,8 @@ void ExactTextEdit::setText(const QString &text, bool undoable)
             doc.setUndoRedoEnabled(false);
             QTextCursor cursor(&doc);
             cursor.beginEditBlock();
-            m_hasPieces = insertLines(cursor, text);
+            m_hasPieces = false;
+            notePieces(insertLines(cursor, text));
             cursor.endEditBlock();
             doc.setUndoRedoEnabled(undo);
             setTextCursor(QTextCursor(&doc));
@@ -377,7 +378,7 @@ void ExactTextEdit::appendText(const QString &text)
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
-    m_hasPieces = insertLines(cursor, text) || m_hasPieces;
+    notePieces(insertLines(cursor, text));
     cursor.endEditBlock();
     if (m_exact)
         m_exact->append(text);
@@ -394,17 +395,27 @@ void ExactTextEdit::onContentsChange(int position, int, int added)
         m_linesIndexed = false;
 }
 
+void ExactTextEdit::notePieces(bool made)
+{
+    if (made) {
+        m_hasPieces = true;
+        m_linesIndexed = false;
+    }
+}
+
 void ExactTextEdit::indexLines() const
 {
     if (m_linesIndexed)
         return;
     m_continuations.clear();
+    m_indexedBlocks = document()->blockCount();
+    m_linesIndexed = true;
+    if (!m_hasPieces) // then every block is a line: no need to look at each
+        return;
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
         if (isContinuation(block))
             m_continuations.push_back(block.blockNumber());
     }
-    m_indexedBlocks = document()->blockCount();
-    m_linesIndexed = true;
 }
 
 int ExactTextEdit::lineCount() const
@@ -559,15 +570,20 @@ void ExactTextEdit::insertFromMimeData(const QMimeData *source)
     if (isReadOnly() || !source || !source->hasText())
         return;
     QTextCursor cursor = textCursor();
+    replaceSelection(cursor, source->text());
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+void ExactTextEdit::replaceSelection(QTextCursor &cursor, QStringView text)
+{
     cursor.beginEditBlock();
     {
         const KeepBreaks keep(*document(), cursor);
         cursor.removeSelectedText();
     }
-    m_hasPieces = insertLines(cursor, source->text()) || m_hasPieces;
+    notePieces(insertLines(cursor, text));
     cursor.endEditBlock();
-    setTextCursor(cursor);
-    ensureCursorVisible();
 }
 
 QMimeData *ExactTextEdit::createMimeDataFromSelection() const

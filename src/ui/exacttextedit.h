@@ -46,6 +46,10 @@ public:
     // Appends at the end; costs time in proportion to the appended text only.
     void appendText(const QString &text);
 
+    // Replaces what the cursor selects with the text as a paste would: its line ends make
+    // lines, its long lines pieces. One undo step, or part of the edit block open around it.
+    void replaceSelection(QTextCursor &cursor, QStringView text);
+
     // Whether an exact copy is being kept (tests of the memory-saving path use it).
     bool keepsExactCopy() const { return m_exact.has_value(); }
 
@@ -92,6 +96,8 @@ private:
     // Returns whether it made pieces.
     static bool insertLines(QTextCursor &cursor, QStringView text);
     void indexLines() const;
+    // After an insertion: whether it made pieces of a long line.
+    void notePieces(bool made);
 
     std::optional<QString> m_exact;
     bool m_programmatic = false;

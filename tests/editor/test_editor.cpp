@@ -4,14 +4,20 @@
 #include "editor/highlighting.h"
 #include "editor/maintextedit.h"
 #include "editor/readfilepart.h"
+#include "editor/recentfiles.h"
+#include "editor/recovery.h"
+#include "editor/textsearch.h"
 #include "support/steps.h"
+#include "ui/settings.h"
 
 #include <QDir>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 
 #include <limits>
 
@@ -19,6 +25,7 @@ using namespace Qt::StringLiterals;
 using editor::Span;
 using editor::Token;
 using Spans = QList<Span>;
+using Starts = QList<qsizetype>;
 using Result = std::optional<QByteArray>;
 
 namespace {
@@ -132,6 +139,106 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QFETCH(Spans, spans);
         QCOMPARE(editor::highlightLine(line), spans);
+    }
+
+    // Forwards from a place, backwards from before one, and every match of a line.
+    void search_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<int>("options"); // 1: match case, 2: whole words
+        QTest::addColumn<int>("at");
+        QTest::addColumn<int>("next");     // from at on
+        QTest::addColumn<int>("previous"); // starting before at
+        QTest::addColumn<Starts>("all");
+        const QString units = u"_unit setpos getPos _Unit; _units"_s;
+        QTest::newRow("any case, from the start")
+            << units << u"_UNIT"_s << 0 << 0 << 0 << -1 << Starts{0, 20, 27};
+        QTest::newRow("any case, from within")
+            << units << u"_unit"_s << 0 << 1 << 20 << 0 << Starts{0, 20, 27};
+        QTest::newRow("case matched") << units << u"_Unit"_s << 1 << 0 << 20 << -1 << Starts{20};
+        QTest::newRow("whole words, underscore is part of a word")
+            << units << u"unit"_s << 2 << 0 << -1 << -1 << Starts{};
+        QTest::newRow("whole words") << units << u"_unit"_s << 2 << 33 << -1 << 20 << Starts{0, 20};
+        QTest::newRow("umlauts in any case")
+            << u"Höhe HÖHE"_s << u"höhe"_s << 0 << 1 << 5 << 0 << Starts{0, 5};
+        QTest::newRow("overlapping matches, one after the other")
+            << u"aaaa"_s << u"aa"_s << 0 << 4 << -1 << 2 << Starts{0, 2};
+        QTest::newRow("from past the end")
+            << units << u"_unit"_s << 0 << 99 << -1 << 27 << Starts{0, 20, 27};
+        QTest::newRow("nothing to find") << units << QString() << 0 << 0 << -1 << -1 << Starts{};
+    }
+    void search()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, needle);
+        QFETCH(int, options);
+        QFETCH(int, at);
+        const editor::SearchOptions chosen{(options & 1) != 0, (options & 2) != 0};
+        QTEST(int(editor::findNext(line, needle, at, chosen)), "next");
+        QTEST(int(editor::findPrevious(line, needle, at, chosen)), "previous");
+        QTEST(editor::findAll(line, needle, chosen), "all");
+    }
+
+    // The partner of the bracket at a place; brackets in strings do not count.
+    void brackets_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<int>("partner");
+        const QString block = u"class A\n{\n x[] = {\"}\", (1)};\n};"_s;
+        QTest::newRow("forwards over lines and nested pairs") << block << 8 << 29;
+        QTest::newRow("backwards over lines") << block << 29 << 8;
+        QTest::newRow("a bracket in a string passed over") << block << 17 << 26;
+        QTest::newRow("in a string: none") << block << 19 << int(editor::kNotABracket);
+        QTest::newRow("no bracket") << block << 0 << int(editor::kNotABracket);
+        QTest::newRow("a string ends with its line") << u"hint \"x\n(a)"_s << 8 << 10;
+        QTest::newRow("unmatched") << u"(a [b)"_s << 3 << int(editor::kUnmatched);
+        QTest::newRow("unmatched at the start") << u"\n)"_s << 1 << int(editor::kUnmatched);
+    }
+    void brackets()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, at);
+        QTEST(int(editor::matchingBracket(text, at)), "partner");
+    }
+
+    // The last eight files, newest first and each once however written.
+    void recentFiles()
+    {
+        editor::RecentFiles recent;
+        for (int i = 1; i <= 9; ++i)
+            recent.add(u"/m/%1.sqs"_s.arg(i));
+        recent.add(u"/m/x/../5.sqs"_s);
+        QCOMPARE(recent.paths(),
+                 (QStringList{u"/m/5.sqs"_s, u"/m/9.sqs"_s, u"/m/8.sqs"_s, u"/m/7.sqs"_s,
+                              u"/m/6.sqs"_s, u"/m/4.sqs"_s, u"/m/3.sqs"_s, u"/m/2.sqs"_s}));
+    }
+
+    // Every half minute the text is kept while it has changes that no file holds, and only
+    // then.
+    void recoveryEveryHalfMinute()
+    {
+        Fixture f;
+        const QString kept = ui::recoveryFilePath();
+        QFile::remove(kept);
+        auto *timer = f.main.findChild<QTimer *>(u"recoveryTimer"_s);
+        QVERIFY(timer->isActive() && timer->interval() == 30'000);
+        timer->setInterval(1);
+        QSignalSpy ticks(timer, &QTimer::timeout);
+        QVERIFY(putFile(f.path(u"a.sqs"_s), "opened"));
+        f.host.fileNames.enqueue(f.path(u"a.sqs"_s));
+        Window{&f.main}.click(u"Command16"_s);
+        QVERIFY(ticks.wait());
+        QVERIFY(!QFile::exists(kept));
+        f.type(Qt::Key_X);
+        QVERIFY(ticks.wait());
+        QCOMPARE(fileBytes(kept), QByteArray("xopened\r\n"));
+        // Back to the file's own text: nothing more to keep.
+        f.type(Qt::Key_Z, Qt::ControlModifier);
+        QFile::remove(kept);
+        QVERIFY(ticks.wait());
+        QVERIFY(!QFile::exists(kept));
     }
 
     void rules_data()

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "editor/filecommands.h"
+#include "editor/findbar.h"
 #include "editor/maintextedit.h"
 #include "support/fakehost.h"
 #include "support/files.h"
@@ -8,13 +9,17 @@
 
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
+#include <QAction>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QWheelEvent>
 
 #include <sys/resource.h>
 
@@ -171,6 +176,101 @@ private Q_SLOTS:
         QCOMPARE(formats[0].start, 0);
         QCOMPARE(formats[0].length, firstLength);
         QCOMPARE(wholeView.size(), 0);
+    }
+
+    // A long line held in pieces is one line to the find bar and the status bar: a match
+    // where two pieces meet is found and replaced, and columns count from the line's start.
+    void longLineIsOneLine()
+    {
+        Fixture f;
+        const QString line = QString(999, u'a') + u"xy"_s + QString(3000, u'b');
+        f.box().setText(u"vorher\r\n"_s + line);
+        QVERIFY(ui::ExactTextEdit::isContinuation(f.box().document()->findBlockByNumber(2)));
+        f.window.findBar().start(true);
+        f.window.findChild<QLineEdit *>(u"findText"_s)->setText(u"xy"_s);
+        f.window.findChild<QLineEdit *>(u"replaceText"_s)->setText(u"Z"_s);
+        QVERIFY(f.window.findBar().findNext());
+        QCOMPARE(f.box().textCursor().selectedText().remove(QChar::ParagraphSeparator), u"xy"_s);
+        QCOMPARE(f.window.findChild<QLabel *>(u"cursorStatus"_s)->text(),
+                 u"Zeile 2, Spalte 1002"_s);
+        QCOMPARE(f.window.findBar().replaceAll(), 1);
+        QCOMPARE(f.window.text(),
+                 u"vorher\r\n"_s + QString(999, u'a') + u'Z' + QString(3000, u'b'));
+    }
+
+    // The bracket beside the cursor and its partner are marked, beside the marks of other
+    // layers; the cursor's row is marked below the text.
+    void marks()
+    {
+        Fixture f;
+        f.box().setText(u"a = (b [c] d)\r\n\r\n"_s);
+        QTextEdit::ExtraSelection problem;
+        problem.cursor = QTextCursor(f.box().document());
+        problem.cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        f.box().setExtraSelectionLayer(editor::SelectionLayer::Problems, {problem});
+        const auto marked = [&](int position) {
+            QTextCursor cursor(f.box().document());
+            cursor.setPosition(position);
+            f.box().setTextCursor(cursor);
+            QList<int> starts;
+            for (const QTextEdit::ExtraSelection &mark : f.box().extraSelections())
+                starts.append(mark.cursor.selectionStart());
+            return starts;
+        };
+        QCOMPARE(marked(4), (QList<int>{4, 12, 0}));
+        QCOMPARE(marked(10), (QList<int>{9, 7, 0}));
+        QCOMPARE(marked(2), (QList<int>{0}));
+        const auto background = [&](int line) {
+            const QImage shown = f.box().viewport()->grab().toImage();
+            const QTextCursor at(f.box().document()->findBlockByNumber(line));
+            return shown.pixel(shown.width() - 2, f.box().cursorRect(at).center().y());
+        };
+        QVERIFY(background(0) != background(1));
+        marked(15);
+        QCOMPARE(background(0), background(1));
+        QVERIFY(background(1) != background(2));
+        // A number beside each line in the margin, none below the last: also after a line
+        // was added.
+        const auto numbered = [&] {
+            QCoreApplication::processEvents();
+            const QImage shown = f.box().grab().toImage();
+            const int left = f.box().contentsRect().left();
+            const QColor paper = shown.pixelColor(left + 1, shown.height() - 30);
+            const QRect first = f.box().cursorRect(QTextCursor(f.box().document()));
+            int lines = 0;
+            for (int line = 0; line < 6; ++line) {
+                const QPoint middle = first.center() + QPoint(0, line * first.height());
+                const int y = f.box().viewport()->mapTo(&f.box(), middle).y();
+                bool ink = false;
+                for (int x = left; x < f.box().viewport()->x(); ++x)
+                    ink = ink || shown.pixelColor(x, y) != paper;
+                lines += ink ? 1 : 0;
+            }
+            return lines;
+        };
+        QCOMPARE(numbered(), 3);
+        QTest::keyClick(&f.box(), Qt::Key_Return);
+        QCOMPARE(numbered(), 4);
+    }
+
+    // Zoom by the keys and by Ctrl and the wheel, within bounds, and back.
+    void zoom()
+    {
+        Fixture f;
+        const qreal normal = f.box().font().pointSizeF();
+        const auto trigger = [&](const QString &action, int times) {
+            for (int i = 0; i < times; ++i)
+                f.window.findChild<QAction *>(action)->trigger();
+            return f.box().font().pointSizeF();
+        };
+        QCOMPARE(trigger(u"zoomIn"_s, 2), normal + 2);
+        QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.box().viewport(), &wheel);
+        QCOMPARE(f.box().font().pointSizeF(), normal + 1);
+        QCOMPARE(trigger(u"zoomReset"_s, 1), normal);
+        QVERIFY(trigger(u"zoomOut"_s, 20) >= 5);
+        QVERIFY(trigger(u"zoomIn"_s, 60) <= 40);
     }
 
     // The pieces of a very long line are shown without colours.

@@ -273,6 +273,8 @@ private Q_SLOTS:
         m_actions = ok && actions > 0 ? actions : 20000;
         qInfo("Random user: seed %llu, %d actions", m_seed, m_actions);
         m_run.engine.seed(m_seed);
+        // The recent files and the kept text of the run go to the test locations.
+        QStandardPaths::setTestModeEnabled(true);
         // Everyday words, awkward characters, odd numbers; "*x" is x repeated to 100 000
         // characters.
         QFile pool(QStringLiteral(VELMORA_TEST_DATA "/textpool.json"));
@@ -356,11 +358,13 @@ private:
     {
         const int draw = m_run.below(100); // the kinds of action, by how often they are drawn
         if (draw < 11) {                   // the main window's menus, while it is shown
-            QList<QAction *> items;
-            for (QMenu *menu : main->findChildren<QMenu *>())
-                items += menu->actions();
             if (!main->isVisible())
                 return false;
+            QList<QAction *> items;
+            for (QMenu *menu : main->findChildren<QMenu *>()) {
+                Q_EMIT menu->aboutToShow(); // as when the user opens it
+                items += menu->actions();
+            }
             QAction *item = m_run.pick(items);
             host.asking = main;
             log(main, u"menu "_s + item->objectName());

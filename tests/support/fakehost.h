@@ -2,12 +2,17 @@
 
 #include "ui/host.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QQueue>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 
 // A host that shows nothing: it records every call and answers from queues filled by the
-// test. An empty queue answers OK, an empty text or an empty path (Cancel).
+// test. An empty queue answers OK, an empty text or an empty path (Cancel). The program's
+// settings and kept text go to the test locations, apart for each test program, never to
+// the user's.
 class FakeHost : public ui::Host
 {
 public:
@@ -25,7 +30,13 @@ public:
         QString defaultText;
     };
 
-    explicit FakeHost(QString programFolder = QString()) : m_folder(std::move(programFolder)) {}
+    explicit FakeHost(QString programFolder = QString()) : m_folder(std::move(programFolder))
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                               u'/' + QCoreApplication::applicationName());
+    }
 
     ui::Answer message(const QString &title, const QString &text, ui::Buttons buttons,
                        ui::Icon icon) override

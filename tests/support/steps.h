@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -189,6 +190,22 @@ inline void playSteps(Program &program, const QString &stepsFile)
             same(fileBytes(program.path(name)), core::toCp1252(text));
         } else if (verb == u"files"_s) {
             same(QDir(program.folder.path()).entryList(QDir::Files).join(u' '), value);
+        } else if (verb == u"focus"_s) {
+            w.widget->show();
+            w.widget->activateWindow();
+            same(QTest::qWaitForWindowActive(w.widget), true);
+            w.get(value)->setFocus(Qt::OtherFocusReason);
+        } else if (verb == u"press"_s) {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keySequence(focus ? focus : w.widget.data(), QKeySequence(value));
+        } else if (verb == u"back"_s) {
+            w = Window{&program.main};
+        } else if (verb == u"undo"_s) {
+            program.main.mainTextEdit().undo();
+        } else if (verb == u"selected"_s) {
+            same(program.main.mainTextEdit().textCursor().selectedText(), value);
+        } else if (verb == u"status"_s) {
+            same(program.main.statusBar()->currentMessage(), value);
         } else if (verb == u"version"_s) {
             core::setProgramVersion(value);
         } else {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLabel>
+
+namespace ui {
+
+// A status-bar label for names of any length: it keeps its whole text (and shows it as a tool
+// tip) but gives way when the window is narrow, shortening the middle with an ellipsis instead
+// of pushing its neighbours over one another.
+class ElidedLabel : public QLabel
+{
+public:
+    explicit ElidedLabel(const QString &text = QString());
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace ui
