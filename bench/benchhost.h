@@ -3,11 +3,15 @@
 #include "ui/host.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
-// A host for benchmarks: answers OK, and hands out the one file name it was given.
+// A host for benchmarks: answers OK, and hands out the one file name it was given. The
+// program's settings are read as at every start, from the toolkit's test location.
 class BenchHost : public ui::Host
 {
 public:
+    BenchHost() { QStandardPaths::setTestModeEnabled(true); }
+
     QString fileName;
 
     ui::Answer message(const QString &, const QString &, ui::Buttons, ui::Icon) override
@@ -17,5 +21,7 @@ public:
     QString input(const QString &, const QString &, const QString &) override { return {}; }
     QString openFileName(const QString &) override { return fileName; }
     QString saveFileName(const QString &) override { return fileName; }
+    QString folderName(const QString &) override { return {}; }
+    void showFolder(const QString &) override {}
     QString programFolder() const override { return QDir::tempPath(); }
 };

@@ -9,14 +9,18 @@
 #include "ui/dialogslot.h"
 #include "ui/host.h"
 #include "ui/look.h"
+#include "ui/missionfolder.h"
 #include "ui/pictures.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -43,6 +47,7 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
 
     m_text = new editor::MainTextEdit;
     m_files = std::make_unique<editor::FileCommands>(host, *m_text);
+    m_missionFolder = new ui::MissionFolder(this);
     for (const ToolDialog &tool : toolDialogs())
         m_dialogs.emplace(tool.tool, std::make_unique<ui::DialogSlot>(tool.factory));
 
@@ -69,6 +74,13 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
     body->addWidget(frame, 1);
 
     setCentralWidget(central);
+
+    m_missionFolderPath =
+        ui::named(new QLabel(m_missionFolder->statusText()), u"missionFolderPath"_s);
+    statusBar()->addPermanentWidget(m_missionFolderPath);
+    connect(m_missionFolder, &ui::MissionFolder::changed, m_missionFolderPath,
+            [this] { m_missionFolderPath->setText(m_missionFolder->statusText()); });
+
     resize(1000, 680);
     ui::nameControlsForAccessibility(*this);
 }
@@ -119,6 +131,12 @@ void MainWindow::createActions()
         m_toolActions[tool.tool] = action;
     }
     m_toolActions.at(Tool::BombDrop)->setIcon(ui::picture(u":/icons/bombdrop"_s));
+
+    m_chooseFolderAction = make(u"chooseMissionFolder"_s, u"Missionsordner wählen..."_s, {});
+    connect(m_chooseFolderAction, &QAction::triggered, this,
+            [this] { m_missionFolder->choose(m_host); });
+    m_openFolderAction = make(u"openMissionFolder"_s, u"Missionsordner öffnen"_s, {});
+    connect(m_openFolderAction, &QAction::triggered, this, &MainWindow::openMissionFolder);
 }
 
 void MainWindow::createMenus()
@@ -127,6 +145,11 @@ void MainWindow::createMenus()
     tools->menuAction()->setObjectName(u"tools_menu"_s);
     for (const ToolDialog &tool : toolDialogs())
         tools->addAction(m_toolActions.at(tool.tool));
+
+    QMenu *mission = ui::named(menuBar()->addMenu(u"Mission"_s), u"mission_menu"_s);
+    mission->menuAction()->setObjectName(u"mission_menu"_s);
+    mission->addAction(m_chooseFolderAction);
+    mission->addAction(m_openFolderAction);
 
     QMenu *help = ui::named(menuBar()->addMenu(u"Hilfe"_s), u"help_menu"_s);
     help->menuAction()->setObjectName(u"help_menu"_s);
@@ -187,9 +210,14 @@ void MainWindow::append(const QString &text)
     m_text->appendText(text);
 }
 
+void MainWindow::report(const QString &text)
+{
+    statusBar()->showMessage(text);
+}
+
 QWidget *MainWindow::openDialog(Tool tool)
 {
-    return m_dialogs.at(tool)->open(ui::DialogContext{m_host, *this});
+    return m_dialogs.at(tool)->open(ui::DialogContext{m_host, *this, *m_missionFolder, *this});
 }
 
 QWidget *MainWindow::dialog(Tool tool) const
@@ -240,6 +268,14 @@ void MainWindow::showInstructions()
 void MainWindow::showInfo()
 {
     m_host.message(u"Info"_s, infoText(), ui::Buttons::Ok, ui::Icon::None);
+}
+
+void MainWindow::openMissionFolder()
+{
+    // Like every tool that writes there: without a folder, choosing one comes first.
+    const QString folder = m_missionFolder->folderToWrite(m_host);
+    if (!folder.isEmpty())
+        m_host.showFolder(QDir::toNativeSeparators(folder));
 }
 
 } // namespace app

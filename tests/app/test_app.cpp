@@ -94,7 +94,8 @@ private Q_SLOTS:
         }
         QCOMPARE(seen, u"Command16 Command19 Command7 Command22 Command17 Command8 Command9 "
                        "| tools_menu: briefing overview sound bdpcalc campaign_lite campaign_pro "
-                       "weapon artillery | help_menu: help info "_s);
+                       "weapon artillery | mission_menu: chooseMissionFolder openMissionFolder "
+                       "| help_menu: help info "_s);
         auto *saveAs = window.findChild<QToolButton *>(u"Command19"_s);
         QVERIFY(saveAs->text() == u"..."_s && QFontInfo(saveAs->font()).fixedPitch());
         // No menu can hide the toolbar.

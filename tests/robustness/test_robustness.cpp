@@ -6,6 +6,7 @@
 
 #include "app/mainwindow.h"
 #include "core/codepage.h"
+#include "support/testsettings.h"
 #include "ui/host.h"
 
 #include <QtTest>
@@ -25,12 +26,27 @@ QString quoted(const QString &text)
     return text.size() > 40 ? out + u"...(%1 Zeichen)"_s.arg(text.size()) : out;
 }
 
+// The program's own windows: the main window, the tool dialogs and the page editors' views.
+bool isProgramWindow(const QWidget *widget)
+{
+    return widget->objectName().startsWith(u"Form"_s) ||
+           widget->objectName().startsWith(u"pageView"_s);
+}
+
+// The window whose typing a window may show: a page view shows its editor's fields.
+const QWidget *typedInto(const QWidget *window)
+{
+    return window->objectName().startsWith(u"pageView"_s) && window->parentWidget()
+               ? window->parentWidget()->window()
+               : window;
+}
+
 // The program's windows the user can reach, in a fixed order.
 QList<QWidget *> programWindows()
 {
     QMap<QString, QWidget *> shown;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible() && widget->objectName().startsWith(u"Form"_s))
+        if (widget->isVisible() && isProgramWindow(widget))
             shown.insert(widget->objectName(), widget);
     }
     return shown.values();
@@ -59,8 +75,11 @@ struct Run
 };
 
 // The promises: no window twice and none outside the host, no number gone wrong ("nan",
-// "inf") shown where the user did not type it, files only where the program may write them,
-// each one Windows-1252 text ending in CR LF.
+// "inf") shown where the user did not type it, files only where the program may write them:
+// its own files in the program folder, and in a folder chosen as the mission folder those,
+// the description.ext before the last merge and copies of chosen pictures. Each of the
+// program's texts is Windows-1252 ending in CR LF; a merged description.ext keeps the end
+// the file had.
 class Checks
 {
 public:
@@ -79,7 +98,15 @@ public:
         for (const QString &word : badNumberWords(text))
             m_typed[window] += word, m_typed[nullptr] += word;
     }
-    void handedOut(const QString &path) { m_handedOut.insert(QDir::cleanPath(path)); }
+    void handedOut(const QString &path)
+    {
+        m_handedOut.insert(QDir::cleanPath(path));
+        m_pictureNames.insert(QFileInfo(path).fileName()); // the overview may copy it
+    }
+    void missionFolderHandedOut(const QString &path)
+    {
+        m_missionFolders.insert(QDir::cleanPath(path));
+    }
 
     // Runs while an action spins an event loop of its own, as a modal window does.
     void closeModalWindows()
@@ -105,13 +132,14 @@ public:
             names.append(widget->objectName());
             if (names.count(names.last()) > 1 && names.last().startsWith(u"Form"_s))
                 return names.last() + u" exists twice"_s;
-            if (widget->isVisible() && !names.last().startsWith(u"Form"_s))
+            if (widget->isVisible() && !isProgramWindow(widget))
                 return u"an unexpected window %1 is open"_s.arg(quoted(widget->windowTitle()));
         }
         // What the program writes into fields, labels and bars; the text boxes hold what the
         // user typed or what is made of it.
         for (QWidget *window : programWindows()) {
-            const QSet<QString> allowed = m_typed.value(window == mainWindow ? nullptr : window);
+            const QSet<QString> allowed =
+                m_typed.value(window == mainWindow ? nullptr : typedInto(window));
             for (QWidget *widget : window->findChildren<QWidget *>()) {
                 const QVariant shown =
                     widget->isVisible() && !qobject_cast<QAbstractButton *>(widget)
@@ -132,6 +160,7 @@ public:
         static const QStringList programFiles = {
             u"description.ext"_s, u"Briefing.html"_s, u"Overview.html"_s, u"init.sqs"_s,
             u"markieren.sqs"_s,   u"ziel.sqs"_s,      u"schuss.sqs"_s};
+        static const QStringList keptAsTheyWere = {u"description.ext"_s, u"description.ext.bak"_s};
         for (QDirIterator it(m_root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System,
                              QDirIterator::Subdirectories);
              it.hasNext();) {
@@ -143,9 +172,16 @@ public:
             }
             if (std::exchange(m_seen[info.filePath()], info.lastModified()) == info.lastModified())
                 continue;
-            if (!m_handedOut.contains(info.filePath()) &&
-                !(info.path() == m_programFolder && programFiles.contains(info.fileName())))
+            const QString name = info.fileName();
+            const bool inMission = m_missionFolders.contains(info.path());
+            const bool missionFile =
+                inMission && (programFiles.contains(name) || keptAsTheyWere.contains(name) ||
+                              m_pictureNames.contains(name));
+            if (!m_handedOut.contains(info.filePath()) && !missionFile &&
+                !(info.path() == m_programFolder && programFiles.contains(name)))
                 return u"a file was written where it must not be: "_s + info.filePath();
+            if (inMission && (keptAsTheyWere.contains(name) || m_pictureNames.contains(name)))
+                continue;
             QFile file(info.filePath());
             const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : "?";
             if (!bytes.endsWith("\r\n") || core::toCp1252(core::fromCp1252(bytes)) != bytes)
@@ -166,7 +202,7 @@ private:
     }
 
     QString m_root, m_programFolder, m_fault;
-    QSet<QString> m_folders, m_handedOut;
+    QSet<QString> m_folders, m_handedOut, m_missionFolders, m_pictureNames;
     QHash<const QWidget *, QSet<QString>> m_typed; // by window
     QHash<QString, QDateTime> m_seen;
 };
@@ -211,6 +247,21 @@ public:
         return path;
     }
     QString saveFileName(const QString &filter) override { return openFileName(filter); }
+    // Cancel, a new folder of its own, the program folder, the folder elsewhere, a path
+    // through a file, a folder that is not there.
+    QString folderName(const QString &) override
+    {
+        const QString path = m_run.pick(QStringList{
+            QString(), m_root + u"/mission"_s, m_root + u"/programm"_s, m_root + u"/anderswo"_s,
+            m_root + u"/anderswo/alt.sqs"_s, m_root + u"/fehlt"_s});
+        m_run.note(u"  host: folder dialog -> "_s + quoted(path));
+        m_checks.missionFolderHandedOut(path);
+        return path;
+    }
+    void showFolder(const QString &path) override
+    {
+        m_run.note(u"  host: shows the folder "_s + quoted(path));
+    }
     QString programFolder() const override { return m_root + u"/programm"_s; }
 
 private:
@@ -259,11 +310,13 @@ private Q_SLOTS:
         // The program folder, a folder elsewhere with a file the program must not touch unless
         // the user chose it, and the working folder, where relative paths land.
         QTemporaryDir root;
-        for (const QString &folder : {u"programm/ordner"_s, u"anderswo"_s, u"arbeit"_s})
+        for (const QString &folder :
+             {u"programm/ordner"_s, u"anderswo"_s, u"arbeit"_s, u"mission"_s})
             QVERIFY(QDir(root.path()).mkpath(folder));
         QFile old(root.filePath(u"anderswo/alt.sqs"_s));
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("hint \"Hallo\"\r\n") > 0);
         old.close();
+        useEmptyTestSettings(); // the mission folder is remembered from one start to the next
         const QString oldCurrent = QDir::currentPath();
         QDir::setCurrent(root.filePath(u"arbeit"_s));
         Checks checks(root.path(), root.filePath(u"programm"_s));
@@ -339,7 +392,8 @@ private:
             if (draw < 87)
                 return !(qobject_cast<QLineEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)) ||
                        w->property("readOnly").toBool();
-            return !qobject_cast<QListWidget *>(w) && !qobject_cast<QComboBox *>(w);
+            return !qobject_cast<QListWidget *>(w) && !qobject_cast<QComboBox *>(w) &&
+                   !qobject_cast<QTabBar *>(w);
         });
         if (found.isEmpty())
             return false;
@@ -353,6 +407,8 @@ private:
             log(control, u"choose %1 in %2"_s.arg(row).arg(control->objectName()));
             if (auto *list = qobject_cast<QListWidget *>(control))
                 list->setCurrentRow(row);
+            else if (auto *tabs = qobject_cast<QTabBar *>(control))
+                tabs->setCurrentIndex(row);
             else
                 static_cast<QComboBox *>(control)->setCurrentIndex(row);
         } else {

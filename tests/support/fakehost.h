@@ -1,5 +1,6 @@
 #pragma once
 
+#include "testsettings.h"
 #include "ui/host.h"
 
 #include <QList>
@@ -7,7 +8,8 @@
 #include <QString>
 
 // A host that shows nothing: it records every call and answers from queues filled by the
-// test. An empty queue answers OK, an empty text or an empty path (Cancel).
+// test. An empty queue answers OK, an empty text or an empty path (Cancel). A program on it
+// starts with empty settings of the test's own.
 class FakeHost : public ui::Host
 {
 public:
@@ -25,7 +27,10 @@ public:
         QString defaultText;
     };
 
-    explicit FakeHost(QString programFolder = QString()) : m_folder(std::move(programFolder)) {}
+    explicit FakeHost(QString programFolder = QString()) : m_folder(std::move(programFolder))
+    {
+        useEmptyTestSettings();
+    }
 
     ui::Answer message(const QString &title, const QString &text, ui::Buttons buttons,
                        ui::Icon icon) override
@@ -44,15 +49,24 @@ public:
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
     QString saveFileName(const QString &filter) override { return openFileName(filter); }
+    QString folderName(const QString &title) override
+    {
+        folderDialogTitles.append(title);
+        return folderNames.isEmpty() ? QString() : folderNames.dequeue();
+    }
+    void showFolder(const QString &path) override { shownFolders.append(path); }
     QString programFolder() const override { return m_folder; }
 
     QQueue<ui::Answer> answers;
     QQueue<QString> inputs;
     QQueue<QString> fileNames; // for open and save dialogs alike
+    QQueue<QString> folderNames;
 
     QList<Message> messages;
     QList<Input> inputCalls;
     QStringList fileDialogFilters;
+    QStringList folderDialogTitles;
+    QStringList shownFolders;
 
     QStringList messageTexts() const
     {
