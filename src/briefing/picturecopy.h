@@ -9,11 +9,11 @@ namespace briefing {
 struct PictureCopy
 {
     enum class Step {
-        None,         // no picture named, or it is there already
-        Copy,         // copy the chosen picture there
-        AskReplace,   // copy it, but another file of that name is there: ask first
-        Vanished,     // the chosen picture is gone since it was chosen
-        NotThere,     // the picture is not there, and there is no chosen one to copy
+        None,       // no picture named, or it is there already
+        Copy,       // copy the chosen picture there
+        AskReplace, // copy it, but another file of that name is there: ask first
+        Vanished,   // the chosen picture is gone since it was chosen
+        NotThere,   // the picture is not there, and there is no chosen one to copy
     };
     Step step = Step::None;
     QString source; // the chosen picture

@@ -85,10 +85,10 @@ DescriptionWrite writeIntoDescription(const QString &folder, const QString &gene
         batch.addCopy(dir.filePath(kDescriptionBackup), path);
     batch.addText(path, merge.text, core::FinalLineEnd::None);
     if (!batch.commit())
-        return failed(u"„%1“ konnte im Missionsordner nicht geschrieben werden: der Datenträger "
-                      u"ist voll, der Ordner schreibgeschützt, oder etwas anderes steht unter "
-                      u"diesem Namen.\r\n%2"_s.arg(QFileInfo(batch.failedPath()).fileName(),
-                                                   shownFolder));
+        return failed(
+            u"„%1“ konnte im Missionsordner nicht geschrieben werden: der Datenträger "
+            u"ist voll, der Ordner schreibgeschützt, oder etwas anderes steht unter "
+            u"diesem Namen.\r\n%2"_s.arg(QFileInfo(batch.failedPath()).fileName(), shownFolder));
     if (!exists)
         return {DescriptionWrite::Result::Created,
                 u"In %1 geschrieben: description.ext"_s.arg(shownFolder)};

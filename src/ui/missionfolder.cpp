@@ -57,8 +57,8 @@ bool MissionFolder::choose(Host &host)
     const QString chosen = host.folderName(kDialogTitle);
     if (chosen.isEmpty())
         return false;
-    const QString path = QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(chosen))
-                                             .absoluteFilePath());
+    const QString path =
+        QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(chosen)).absoluteFilePath());
     if (const QString why = problemOf(path); !why.isEmpty()) {
         host.message(u"Fehler"_s,
                      u"Dieser Ordner kann nicht der Missionsordner sein: %1.\r\nBitte einen "
