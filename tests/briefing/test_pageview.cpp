@@ -759,8 +759,10 @@ private slots:
         QVERIFY(view && view->isWindow() && view->isVisible());
         QTest::keyClicks(editor.get<QLineEdit>(u"Text1"_s), u"Wir landen."_s);
         QTRY_COMPARE(textOf(*view), u"Wir landen."_s);
+        editor.type(u"Text4"_s, u"Den Strand sichern"_s); // counts once it is ticked
+        view->renderNow();
+        QVERIFY(!textOf(*view).contains(u"Den Strand sichern"_s));
         editor.get<QCheckBox>(u"Check1"_s)->click();
-        editor.type(u"Text4"_s, u"Den Strand sichern"_s);
         QTRY_VERIFY(textOf(*view).contains(u"Den Strand sichern"_s));
         editor.click(u"Command3"_s); // Schließen
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -98,10 +98,11 @@ public:
         for (const QString &word : badNumberWords(text))
             m_typed[window] += word, m_typed[nullptr] += word;
     }
-    void handedOut(const QString &path)
+    void handedOut(const QString &path) { m_handedOut.insert(QDir::cleanPath(path)); }
+    // The overview copies its picture into the mission folder.
+    void pictureHandedOut(const QString &path)
     {
-        m_handedOut.insert(QDir::cleanPath(path));
-        m_pictureNames.insert(QFileInfo(path).fileName()); // the overview may copy it
+        m_pictureNames.insert(QFileInfo(path).fileName());
     }
     void missionFolderHandedOut(const QString &path)
     {
@@ -180,8 +181,8 @@ public:
             if (!m_handedOut.contains(info.filePath()) && !missionFile &&
                 !(info.path() == m_programFolder && programFiles.contains(name)))
                 return u"a file was written where it must not be: "_s + info.filePath();
-            if (inMission && (keptAsTheyWere.contains(name) || m_pictureNames.contains(name)))
-                continue;
+            if (inMission && keptAsTheyWere.contains(name))
+                continue; // merged: it ends as the user's file did
             QFile file(info.filePath());
             const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : "?";
             if (!bytes.endsWith("\r\n") || core::toCp1252(core::fromCp1252(bytes)) != bytes)
@@ -233,7 +234,7 @@ public:
     }
     // Cancel, a folder, a path through a file or a missing folder, an existing or a new file,
     // in the program folder or elsewhere.
-    QString openFileName(const QString &) override
+    QString openFileName(const QString &filter) override
     {
         const QString folder = m_root + (m_run.below(2) ? u"/programm"_s : u"/anderswo"_s);
         const QStringList existing = QDir(folder).entryList(QDir::Files, QDir::Name);
@@ -244,6 +245,8 @@ public:
                                    folder + u"/fehlt/neu.sqs"_s, oldFile, newFile});
         m_run.note(u"  host: file dialog -> "_s + quoted(path));
         m_checks.handedOut(path);
+        if (filter.startsWith(u"JPEG"_s))
+            m_checks.pictureHandedOut(path);
         return path;
     }
     QString saveFileName(const QString &filter) override { return openFileName(filter); }
