@@ -93,6 +93,8 @@ ui::MissionWrite writePage(ui::Host &host, const QString &folder, const QString 
                            const QString &page, const PictureCopy &picture)
 {
     const QString shownFolder = QDir::toNativeSeparators(folder);
+    // The status bar shows the whole path beside it.
+    const QString folderName = u"„"_s + QDir(folder).dirName() + u"“"_s;
     const QString &pictureName = picture.name;
     using Step = PictureCopy::Step;
     if (picture.step == Step::Vanished)
@@ -106,7 +108,7 @@ ui::MissionWrite writePage(ui::Host &host, const QString &folder, const QString 
                      u"geschrieben.)"_s.arg(pictureName),
                      ui::Buttons::OkCancel, ui::Icon::None) == ui::Answer::Cancel)
         return {true, u"Nichts geschrieben: „%1“ in %2 bleibt, wie es war"_s.arg(pictureName,
-                                                                                 shownFolder)};
+                                                                                 folderName)};
 
     core::FileBatch batch;
     const bool copy = picture.step == Step::Copy || picture.step == Step::AskReplace;
@@ -119,7 +121,7 @@ ui::MissionWrite writePage(ui::Host &host, const QString &folder, const QString 
                 u"voll, der Ordner schreibgeschützt, oder etwas anderes steht unter diesem "
                 u"Namen.\r\n%2\r\n\r\nEs wurde nichts geschrieben."_s.arg(
                     QFileInfo(batch.failedPath()).fileName(), shownFolder)};
-    QString written = u"In %1 geschrieben: %2"_s.arg(shownFolder, fileName);
+    QString written = u"In %1 geschrieben: %2"_s.arg(folderName, fileName);
     if (copy)
         written += u", "_s + pictureName;
     else if (picture.step == Step::NotThere)

@@ -46,6 +46,8 @@ DescriptionWrite writeIntoDescription(const QString &folder, const QString &gene
     const QDir dir(folder);
     const QString path = dir.filePath(kDescriptionFile);
     const QString shownFolder = QDir::toNativeSeparators(folder);
+    // The status bar shows the whole path beside it.
+    const QString folderName = u"„"_s + QDir(folder).dirName() + u"“"_s;
     const QFileInfo info(path);
     const bool exists = info.exists();
     if (exists && !info.isFile())
@@ -78,7 +80,7 @@ DescriptionWrite writeIntoDescription(const QString &folder, const QString &gene
     if (exists && merge.text == existing)
         return {DescriptionWrite::Result::Unchanged,
                 u"description.ext in %1 ist schon auf diesem Stand: nichts geschrieben"_s.arg(
-                    shownFolder)};
+                    folderName)};
 
     core::FileBatch batch;
     if (exists)
@@ -91,10 +93,10 @@ DescriptionWrite writeIntoDescription(const QString &folder, const QString &gene
             u"diesem Namen.\r\n%2"_s.arg(QFileInfo(batch.failedPath()).fileName(), shownFolder));
     if (!exists)
         return {DescriptionWrite::Result::Created,
-                u"In %1 geschrieben: description.ext"_s.arg(shownFolder)};
+                u"In %1 geschrieben: description.ext"_s.arg(folderName)};
     return {DescriptionWrite::Result::Merged,
-            u"In %1 geschrieben: description.ext (die vorherige liegt als description.ext.bak "
-            u"daneben)"_s.arg(shownFolder)};
+            u"In %1 geschrieben: description.ext (die vorherige als description.ext.bak)"_s.arg(
+                folderName)};
 }
 
 } // namespace check

@@ -154,6 +154,8 @@ void ArtilleryDialog::writeToMissionFolder()
     ui::writeToMissionFolder(m_context, [this, &fields](const QString &folder) {
         const QDir dir(folder);
         const QString shownFolder = QDir::toNativeSeparators(folder);
+        // The status bar shows the whole path beside it.
+        const QString folderName = u"„"_s + QDir(folder).dirName() + u"“"_s;
         const QList<ScriptFile> package = artilleryPackage(*fields);
         QStringList names, replaced;
         for (const ScriptFile &file : package) {
@@ -168,7 +170,7 @@ void ArtilleryDialog::writeToMissionFolder()
                            ui::Buttons::OkCancel, ui::Icon::None) == ui::Answer::Cancel)
             return ui::MissionWrite{
                 true,
-                u"Nichts geschrieben: die Scripts in %1 bleiben, wie sie waren"_s.arg(shownFolder)};
+                u"Nichts geschrieben: die Scripts in %1 bleiben, wie sie waren"_s.arg(folderName)};
         core::FileBatch batch;
         for (const ScriptFile &file : package)
             batch.addText(dir.filePath(file.name), file.text);
@@ -179,7 +181,7 @@ void ArtilleryDialog::writeToMissionFolder()
                        u"diesem Namen.\r\n%2\r\n\r\nEs wurde nichts geschrieben."_s.arg(
                            QFileInfo(batch.failedPath()).fileName(), shownFolder)};
         return ui::MissionWrite{true,
-                                u"In %1 geschrieben: %2"_s.arg(shownFolder, names.join(u", "_s))};
+                                u"In %1 geschrieben: %2"_s.arg(folderName, names.join(u", "_s))};
     });
 }
 
