@@ -79,7 +79,8 @@ void answerFileDialog(const QString &path, const QString &picture, QWidget *behi
         const QFileInfo info(path);
         const bool folder = dialog->fileMode() == QFileDialog::Directory;
         dialog->setDirectory(folder ? path : info.absolutePath());
-        control<QLineEdit>(dialog, u"fileNameEdit"_s)->setText(folder ? QString() : info.fileName());
+        control<QLineEdit>(dialog, u"fileNameEdit"_s)
+            ->setText(folder ? QString() : info.fileName());
         QTimer::singleShot(500, [=] {
             if (!picture.isEmpty())
                 shoot(picture, {behind, dialog});
@@ -156,8 +157,7 @@ int main(int argc, char *argv[])
             click(dialog, u"writeToMissionFolder"_s);
         },
         [&] {
-            shoot(u"road-3-briefing"_s,
-                  {&main, dialog, control(dialog, u"pageViewBriefing"_s)});
+            shoot(u"road-3-briefing"_s, {&main, dialog, control(dialog, u"pageViewBriefing"_s)});
             dialog->close();
         },
         [&] {
@@ -172,8 +172,7 @@ int main(int argc, char *argv[])
             click(dialog, u"writeToMissionFolder"_s);
         },
         [&] {
-            shoot(u"road-4-overview"_s,
-                  {&main, dialog, control(dialog, u"pageViewOverview"_s)});
+            shoot(u"road-4-overview"_s, {&main, dialog, control(dialog, u"pageViewOverview"_s)});
             dialog->close();
         },
         [&] {
@@ -232,9 +231,7 @@ int main(int argc, char *argv[])
             text->moveCursor(QTextCursor::End);
             text->ensureCursorVisible();
         },
-        [&] {
-            shoot(u"road-8-identity"_s, {&main});
-        },
+        [&] { shoot(u"road-8-identity"_s, {&main}); },
         [&] { application.quit(); },
     };
     int next = 0;
