@@ -5,6 +5,8 @@
 #include "campaign/extendedcampaigneditor.h"
 #include "ui/exacttextedit.h"
 #include "ui/maintext.h"
+#include "ui/missionfolder.h"
+#include "ui/statusreport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,6 +26,12 @@ public:
     void replace(const QString &) override {}
 };
 
+class NoStatus : public ui::StatusReport
+{
+public:
+    void report(const QString &) override {}
+};
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -31,6 +39,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     BenchHost host;
     NoMainText mainText;
+    ui::MissionFolder missionFolder;
+    NoStatus status;
 
     // What the editor is given below: each mission's first end leads to the next one.
     QStringList names;
@@ -46,7 +56,7 @@ int main(int argc, char **argv)
     std::printf("description of 500 missions: %.2f ms (%lld characters)\n",
                 timer.nsecsElapsed() / 1e6, static_cast<long long>(text.size()));
 
-    campaign::ExtendedCampaignEditor editor({host, mainText});
+    campaign::ExtendedCampaignEditor editor({host, mainText, missionFolder, status});
     auto *count = editor.findChild<QLineEdit *>(u"Text3"_s);
     auto *name = editor.findChild<QLineEdit *>(u"Text4"_s);
     auto *end1 = editor.findChild<QLineEdit *>(u"Text5"_s);

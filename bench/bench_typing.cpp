@@ -100,7 +100,8 @@ int main(int argc, char *argv[])
                   {"middle, beside a bracket", 0.5, true}};
     for (const auto &place : places) {
         window.activateWindow();
-        const double ours = typingMillis(coloured, place.where, place.bracket, &window.problemsPanel());
+        const double ours =
+            typingMillis(coloured, place.where, place.bracket, &window.problemsPanel());
         plain.activateWindow();
         const double floor = typingMillis(plain, place.where, place.bracket, nullptr);
         std::printf("key press in %d MB at the %s, main text: %.3f ms, plain box %.3f ms "

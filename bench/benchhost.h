@@ -21,5 +21,7 @@ public:
     QString input(const QString &, const QString &, const QString &) override { return {}; }
     QString openFileName(const QString &) override { return fileName; }
     QString saveFileName(const QString &) override { return fileName; }
+    QString folderName(const QString &) override { return {}; }
+    void showFolder(const QString &) override {}
     QString programFolder() const override { return QDir::tempPath(); }
 };

@@ -22,7 +22,8 @@ work=$(mktemp -d)
 cp "$build/velmora" "$work/"
 cleanup() { kill "$program" "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
-export DISPLAY=$display QT_SCALE_FACTOR=$scale
+# Settings of its own, so that the pictures show a first start.
+export DISPLAY=$display QT_SCALE_FACTOR=$scale XDG_CONFIG_HOME=$work/.config
 sleep 1
 
 "$work/velmora" &

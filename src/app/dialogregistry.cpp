@@ -19,7 +19,8 @@ template <typename Dialog> QWidget *makeDialog(const ui::DialogContext &context)
     return new Dialog(context);
 }
 
-// The two field tools hand nothing to the main text and need only the host.
+// The bomb drop calculator hands nothing to the main text and writes no file: it needs only
+// the host.
 template <typename Dialog> QWidget *makeHostDialog(const ui::DialogContext &context)
 {
     return new Dialog(context.host);
@@ -44,7 +45,7 @@ const std::vector<ToolDialog> &toolDialogs()
         {Tool::WeaponsEditor, u"weapon"_s, u"Waffen und Munitions Editor"_s,
          &makeDialog<mission::WeaponsEditor>},
         {Tool::Artillery, u"artillery"_s, u"Artilleriebeschuss"_s,
-         &makeHostDialog<tools::ArtilleryDialog>},
+         &makeDialog<tools::ArtilleryDialog>},
     };
     return dialogs;
 }

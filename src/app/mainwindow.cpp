@@ -15,6 +15,7 @@
 #include "ui/host.h"
 #include "ui/longtext.h"
 #include "ui/look.h"
+#include "ui/missionfolder.h"
 #include "ui/pictures.h"
 #include "ui/settings.h"
 #include "ui/windowhabits.h"
@@ -120,6 +121,7 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
     m_files = std::make_unique<editor::FileCommands>(host, *m_text);
     m_findBar = new editor::FindBar(*m_text);
     m_recovery = new editor::TextRecovery(*m_text, ui::recoveryFilePath(), this);
+    m_missionFolder = new ui::MissionFolder(this);
     for (const ToolDialog &tool : toolDialogs())
         m_dialogs.emplace(tool.tool, std::make_unique<ui::DialogSlot>(tool.factory));
 
@@ -147,6 +149,11 @@ MainWindow::MainWindow(ui::Host &host, QWidget *parent) : QMainWindow(parent), m
     frameLayout->addWidget(m_problems);
     body->addWidget(frame, 1);
     statusBar()->addPermanentWidget(m_problems->languageChoice());
+    m_missionFolderPath =
+        ui::named(new ui::ElidedLabel(m_missionFolder->statusText()), u"missionFolderPath"_s);
+    statusBar()->addPermanentWidget(m_missionFolderPath);
+    connect(m_missionFolder, &ui::MissionFolder::changed, m_missionFolderPath,
+            [this] { m_missionFolderPath->setText(m_missionFolder->statusText()); });
     // The main window's layout takes only the status bar's set minimum into account, not the
     // room its fields need; without it a narrow window lays the fields over one another. The
     // fields change their needs as they change their texts, so the minimum follows them.
@@ -283,6 +290,12 @@ void MainWindow::createActions()
         m_toolActions[tool.tool] = action;
     }
     m_toolActions.at(Tool::BombDrop)->setIcon(ui::picture(u":/icons/bombdrop"_s));
+
+    m_chooseFolderAction = make(u"chooseMissionFolder"_s, u"Missionsordner wählen..."_s, {});
+    connect(m_chooseFolderAction, &QAction::triggered, this,
+            [this] { m_missionFolder->choose(m_host); });
+    m_openFolderAction = make(u"openMissionFolder"_s, u"Missionsordner öffnen"_s, {});
+    connect(m_openFolderAction, &QAction::triggered, this, &MainWindow::openMissionFolder);
 }
 
 void MainWindow::createMenus()
@@ -314,6 +327,11 @@ void MainWindow::createMenus()
     tools->menuAction()->setObjectName(u"tools_menu"_s);
     for (const ToolDialog &tool : toolDialogs())
         tools->addAction(m_toolActions.at(tool.tool));
+
+    QMenu *mission = ui::named(menuBar()->addMenu(u"Mission"_s), u"mission_menu"_s);
+    mission->menuAction()->setObjectName(u"mission_menu"_s);
+    mission->addAction(m_chooseFolderAction);
+    mission->addAction(m_openFolderAction);
 
     QMenu *help = ui::named(menuBar()->addMenu(u"Hilfe"_s), u"help_menu"_s);
     help->menuAction()->setObjectName(u"help_menu"_s);
@@ -526,9 +544,14 @@ void MainWindow::append(const QString &text)
     m_text->appendText(text);
 }
 
+void MainWindow::report(const QString &text)
+{
+    statusBar()->showMessage(text);
+}
+
 QWidget *MainWindow::openDialog(Tool tool)
 {
-    return m_dialogs.at(tool)->open(ui::DialogContext{m_host, *this});
+    return m_dialogs.at(tool)->open(ui::DialogContext{m_host, *this, *m_missionFolder, *this});
 }
 
 QWidget *MainWindow::dialog(Tool tool) const
@@ -581,6 +604,14 @@ void MainWindow::showInstructions()
 void MainWindow::showInfo()
 {
     m_host.message(u"Info"_s, infoText(), ui::Buttons::Ok, ui::Icon::None);
+}
+
+void MainWindow::openMissionFolder()
+{
+    // Like every tool that writes there: without a folder, choosing one comes first.
+    const QString folder = m_missionFolder->folderToWrite(m_host);
+    if (!folder.isEmpty())
+        m_host.showFolder(QDir::toNativeSeparators(folder));
 }
 
 } // namespace app

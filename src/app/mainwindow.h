@@ -2,6 +2,7 @@
 
 #include "dialogregistry.h"
 #include "ui/maintext.h"
+#include "ui/statusreport.h"
 
 #include <QMainWindow>
 
@@ -15,6 +16,7 @@ class QMenu;
 namespace ui {
 class Host;
 class DialogSlot;
+class MissionFolder;
 } // namespace ui
 
 namespace editor {
@@ -31,7 +33,7 @@ namespace app {
 // Form1, the start window: the toolbar, the snippet panels, the main text and the menus that
 // open every tool dialog. It lives for the whole run, also after its own close box hid it,
 // so that a dialog left open can still hand its result to the main text.
-class MainWindow : public QMainWindow, public ui::MainText
+class MainWindow : public QMainWindow, public ui::MainText, public ui::StatusReport
 {
     Q_OBJECT
 public:
@@ -44,6 +46,9 @@ public:
     void replace(const QString &text) override;
     void append(const QString &text) override;
 
+    // What a dialog wrote where, in the status bar.
+    void report(const QString &text) override;
+
     // Opens the tool dialog, or brings it to the front when it is open.
     QWidget *openDialog(Tool tool);
     // The open tool dialog, or null.
@@ -53,6 +58,7 @@ public:
     void closeProgram();
     void showInstructions();
     void showInfo();
+    void openMissionFolder();
     // Asks for a line number and puts the cursor there.
     void goToLine();
     // Replaces the main text with the one kept when the program last ended with changes.
@@ -63,6 +69,7 @@ public:
     editor::ProblemsPanel &problemsPanel() { return *m_problems; }
     editor::FindBar &findBar() { return *m_findBar; }
     editor::TextRecovery &recovery() { return *m_recovery; }
+    ui::MissionFolder &missionFolder() { return *m_missionFolder; }
 
     static QString instructionsText();
     static QString infoText();
@@ -93,6 +100,8 @@ private:
     editor::TextRecovery *m_recovery = nullptr;
     std::unique_ptr<editor::FileCommands> m_files;
     std::map<Tool, std::unique_ptr<ui::DialogSlot>> m_dialogs;
+    ui::MissionFolder *m_missionFolder = nullptr;
+    QLabel *m_missionFolderPath = nullptr; // in the status bar
 
     QAction *m_openAction = nullptr;
     QAction *m_saveAsAction = nullptr;
@@ -105,6 +114,8 @@ private:
     QAction *m_infoAction = nullptr;
     QList<QAction *> m_editActions;          // the Bearbeiten menu, separators as null
     std::map<Tool, QAction *> m_toolActions; // the Tools menu items
+    QAction *m_chooseFolderAction = nullptr;
+    QAction *m_openFolderAction = nullptr;
     QMenu *m_recentMenu = nullptr;
 
     QString m_fileName; // the file the main text was last opened from or saved to

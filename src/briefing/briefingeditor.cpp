@@ -3,7 +3,10 @@
 #include "core/version.h"
 #include "pageeditor.h"
 #include "pages.h"
+#include "pageview.h"
+#include "picturecopy.h"
 #include "ui/look.h"
+#include "ui/missionwrite.h"
 #include "ui/transfer.h"
 
 #include <QCheckBox>
@@ -82,7 +85,7 @@ void passOn(const std::array<QCheckBox *, N> &chain, int index, bool ticked)
 } // namespace
 
 BriefingEditor::BriefingEditor(const ui::DialogContext &context)
-    : m_host(context.host), m_mainText(context.mainText)
+    : m_context(context), m_host(context.host), m_mainText(context.mainText)
 {
     setObjectName(u"Form4"_s);
     setWindowTitle(u"Briefing Editor"_s);
@@ -145,9 +148,15 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     auto *transferButton =
         ui::named(new QPushButton(u"Schließen und Script übertragen"_s), u"Command2"_s);
     auto *closeButton = ui::named(new QPushButton(u"Schließen"_s), u"Command3"_s);
+    auto *missionButton = ui::writeToMissionFolderButton();
+    auto *appendButton = ui::appendToMainWindowButton();
+    auto *pageViewButton = ui::named(new QPushButton(u"Seitenansicht"_s), u"pageView"_s);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(saveButton);
+    buttons->addWidget(missionButton);
     buttons->addWidget(transferButton);
+    buttons->addWidget(appendButton);
+    buttons->addWidget(pageViewButton);
     buttons->addStretch(1);
     buttons->addWidget(closeButton);
 
@@ -204,9 +213,20 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     connect(m_markerCheck, &QCheckBox::toggled, this, &BriefingEditor::markerLinkToggled);
     connect(m_addMarker, &QPushButton::clicked, this, &BriefingEditor::addMarkerLink);
     connect(saveButton, &QPushButton::clicked, this, &BriefingEditor::save);
+    connect(missionButton, &QPushButton::clicked, this, &BriefingEditor::writeToMissionFolder);
     connect(transferButton, &QPushButton::clicked, this, &BriefingEditor::transfer);
+    connect(appendButton, &QPushButton::clicked, this,
+            [this] { ui::appendToMainText(m_mainText, page()); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
+    // The view follows every field the page is made of, and every tick.
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        connect(field, &QLineEdit::textChanged, this, &BriefingEditor::showPage);
+    for (QCheckBox *check : findChildren<QCheckBox *>())
+        connect(check, &QCheckBox::toggled, this, &BriefingEditor::showPage);
+    m_pageView = new PageView(PageKind::Briefing, this);
+    connect(pageViewButton, &QPushButton::clicked, m_pageView, &PageView::open);
+    showPage();
     resize(960, 470);
 }
 
@@ -252,6 +272,18 @@ void BriefingEditor::addMarkerLink()
 void BriefingEditor::save()
 {
     savePage(m_host, *m_preview, u"Briefing.html"_s, page());
+}
+
+void BriefingEditor::writeToMissionFolder()
+{
+    ui::writeToMissionFolder(m_context, [this](const QString &folder) {
+        return writePage(m_host, folder, u"Briefing.html"_s, page(), PictureCopy());
+    });
+}
+
+void BriefingEditor::showPage()
+{
+    m_pageView->setPage(page());
 }
 
 void BriefingEditor::transfer()

@@ -14,6 +14,7 @@ class QPushButton;
 namespace briefing {
 
 struct BriefingFields;
+class PageView;
 
 // Form4: builds the briefing page from the notes, the plan, up to eight objectives and up to
 // five debriefing endings, and writes it to Briefing.html or hands it to the main text.
@@ -33,8 +34,11 @@ private:
     void markerLinkToggled(bool ticked);
     void addMarkerLink();
     void save();
+    void writeToMissionFolder();
     void transfer();
+    void showPage();
 
+    ui::DialogContext m_context;
     ui::Host &m_host;
     ui::MainText &m_mainText;
 
@@ -50,6 +54,7 @@ private:
     QLineEdit *m_markerText = nullptr;
     QPushButton *m_addMarker = nullptr;
     QPlainTextEdit *m_preview = nullptr;
+    PageView *m_pageView = nullptr;
 };
 
 } // namespace briefing

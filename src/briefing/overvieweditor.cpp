@@ -3,8 +3,12 @@
 #include "core/version.h"
 #include "pageeditor.h"
 #include "pages.h"
+#include "pageview.h"
+#include "picturecopy.h"
 #include "ui/host.h"
 #include "ui/look.h"
+#include "ui/missionfolder.h"
+#include "ui/missionwrite.h"
 #include "ui/transfer.h"
 
 #include <QGridLayout>
@@ -21,7 +25,7 @@ using namespace Qt::StringLiterals;
 namespace briefing {
 
 OverviewEditor::OverviewEditor(const ui::DialogContext &context)
-    : m_host(context.host), m_mainText(context.mainText)
+    : m_context(context), m_host(context.host), m_mainText(context.mainText)
 {
     setObjectName(u"Form5"_s);
     setWindowTitle(u"Overview Editor"_s);
@@ -63,9 +67,15 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
     auto *transferButton =
         ui::named(new QPushButton(u"Schließen und Script übertragen"_s), u"Command3"_s);
     auto *closeButton = ui::named(new QPushButton(u"Schließen"_s), u"Command4"_s);
+    auto *missionButton = ui::writeToMissionFolderButton();
+    auto *appendButton = ui::appendToMainWindowButton();
+    auto *pageViewButton = ui::named(new QPushButton(u"Seitenansicht"_s), u"pageView"_s);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(saveButton);
+    buttons->addWidget(missionButton);
     buttons->addWidget(transferButton);
+    buttons->addWidget(appendButton);
+    buttons->addWidget(pageViewButton);
     buttons->addStretch(1);
     buttons->addWidget(closeButton);
 
@@ -81,8 +91,21 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
 
     connect(chooseButton, &QPushButton::clicked, this, &OverviewEditor::choosePicture);
     connect(saveButton, &QPushButton::clicked, this, &OverviewEditor::save);
+    connect(missionButton, &QPushButton::clicked, this, &OverviewEditor::writeToMissionFolder);
     connect(transferButton, &QPushButton::clicked, this, &OverviewEditor::transfer);
+    connect(appendButton, &QPushButton::clicked, this,
+            [this] { ui::appendToMainText(m_mainText, page()); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    m_pageView = new PageView(PageKind::Overview, this);
+    connect(pageViewButton, &QPushButton::clicked, m_pageView, &PageView::open);
+    for (QLineEdit *field : {m_title, m_text, m_picture})
+        connect(field, &QLineEdit::textChanged, this, &OverviewEditor::showPage);
+    connect(m_picture, &QLineEdit::textChanged, this, &OverviewEditor::showPictureFolder);
+    connect(&m_context.missionFolder, &ui::MissionFolder::changed, this,
+            &OverviewEditor::showPictureFolder);
+    showPage();
+    showPictureFolder();
 
     setMinimumSize(minimumSizeHint().expandedTo(QSize(560, 380)));
     resize(640, 400);
@@ -102,8 +125,11 @@ void OverviewEditor::choosePicture()
 {
     const QString chosen = m_host.openFileName(u"JPEG Bild (*.jpg)|*jpg"_s);
     // A cancelled choice keeps the name already there, typed or chosen before.
-    if (!chosen.isEmpty())
+    if (!chosen.isEmpty()) {
+        m_chosenPicture = chosen;
         m_picture->setText(pictureFileName(chosen));
+        showPictureFolder();
+    }
     m_pictureWarning->setText(
         u"Das Bild muss im selben Ordner sein, wo auch die Overview Datei ist !"_s);
 }
@@ -111,6 +137,28 @@ void OverviewEditor::choosePicture()
 void OverviewEditor::save()
 {
     savePage(m_host, *m_preview, u"Overview.html"_s, page());
+}
+
+void OverviewEditor::writeToMissionFolder()
+{
+    ui::writeToMissionFolder(m_context, [this](const QString &folder) {
+        return writePage(m_host, folder, u"Overview.html"_s, page(),
+                         planPictureCopy(m_picture->text(), m_chosenPicture, folder));
+    });
+    showPictureFolder(); // the picture may lie there now
+}
+
+void OverviewEditor::showPage()
+{
+    m_pageView->setPage(page());
+    m_pageView->setPictureName(m_picture->text());
+}
+
+void OverviewEditor::showPictureFolder()
+{
+    const ui::MissionFolder &mission = m_context.missionFolder;
+    m_pageView->setPictureFolder(pictureFolder(m_picture->text(), m_chosenPicture,
+                                               mission.isUsable() ? mission.path() : QString()));
 }
 
 void OverviewEditor::transfer()

@@ -11,6 +11,7 @@ class QPlainTextEdit;
 namespace briefing {
 
 struct OverviewFields;
+class PageView;
 
 // Form5: builds the overview page from a title, a picture and a text, and writes it to
 // Overview.html or hands it to the main text.
@@ -26,8 +27,12 @@ public:
 private:
     void choosePicture();
     void save();
+    void writeToMissionFolder();
     void transfer();
+    void showPage();
+    void showPictureFolder();
 
+    ui::DialogContext m_context;
     ui::Host &m_host;
     ui::MainText &m_mainText;
 
@@ -36,6 +41,8 @@ private:
     QLineEdit *m_picture = nullptr;
     QLabel *m_pictureWarning = nullptr;
     QPlainTextEdit *m_preview = nullptr;
+    PageView *m_pageView = nullptr;
+    QString m_chosenPicture; // as chosen in the file dialog, with its folder
 };
 
 } // namespace briefing

@@ -1,7 +1,14 @@
 #include "pageeditor.h"
 
+#include "core/filebatch.h"
+#include "picturecopy.h"
+#include "ui/host.h"
 #include "ui/look.h"
+#include "ui/missionwrite.h"
 #include "ui/programfolder.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QEvent>
 #include <QLineEdit>
@@ -80,6 +87,46 @@ bool savePage(ui::Host &host, QPlainTextEdit &preview, const QString &fileName, 
     showInPreview(preview, page);
     return ui::saveToProgramFolder(host, fileName, page, kPageSaveFailed,
                                    [&preview] { preview.clear(); });
+}
+
+ui::MissionWrite writePage(ui::Host &host, const QString &folder, const QString &fileName,
+                           const QString &page, const PictureCopy &picture)
+{
+    const QString shownFolder = QDir::toNativeSeparators(folder);
+    // The status bar shows the whole path beside it.
+    const QString folderName = u"„"_s + QDir(folder).dirName() + u"“"_s;
+    const QString &pictureName = picture.name;
+    using Step = PictureCopy::Step;
+    if (picture.step == Step::Vanished)
+        return {false, u"Das gewählte Bild ist nicht mehr da:\r\n%1\r\n\r\nBitte das Bild "
+                       u"noch einmal wählen. Es wurde nichts geschrieben."_s.arg(
+                           QDir::toNativeSeparators(picture.source))};
+    if (picture.step == Step::AskReplace &&
+        host.message(u"Hinweis"_s,
+                     u"Im Missionsordner liegt schon eine andere Datei „%1“.\r\nSoll das "
+                     u"gewählte Bild sie ersetzen?\r\n\r\n(Abbrechen: es wird nichts "
+                     u"geschrieben.)"_s.arg(pictureName),
+                     ui::Buttons::OkCancel, ui::Icon::None) == ui::Answer::Cancel)
+        return {true, u"Nichts geschrieben: „%1“ in %2 bleibt, wie es war"_s.arg(pictureName,
+                                                                                 folderName)};
+
+    core::FileBatch batch;
+    const bool copy = picture.step == Step::Copy || picture.step == Step::AskReplace;
+    if (copy)
+        batch.addCopy(picture.target, picture.source);
+    batch.addText(QDir(folder).filePath(fileName), page);
+    if (!batch.commit())
+        return {false,
+                u"„%1“ konnte im Missionsordner nicht geschrieben werden: der Datenträger ist "
+                u"voll, der Ordner schreibgeschützt, oder etwas anderes steht unter diesem "
+                u"Namen.\r\n%2\r\n\r\nEs wurde nichts geschrieben."_s.arg(
+                    QFileInfo(batch.failedPath()).fileName(), shownFolder)};
+    QString written = u"In %1 geschrieben: %2"_s.arg(folderName, fileName);
+    if (copy)
+        written += u", "_s + pictureName;
+    else if (picture.step == Step::NotThere)
+        written += u" (das Bild „%1“ liegt nicht dort)"_s.arg(pictureName);
+    return {true, written};
 }
 
 } // namespace briefing

@@ -10,12 +10,15 @@ class QWidget;
 
 namespace ui {
 class Host;
-}
+struct MissionWrite;
+} // namespace ui
 
 namespace briefing {
 
+struct PictureCopy;
+
 // What both page editors share: the preview box that follows the field last edited or
-// clicked into, and saving a page beside the program.
+// clicked into, saving a page beside the program, and writing it into the mission folder.
 
 // "ertsellt" is how the program has always spelt it: its own text, kept on purpose.
 inline const QString kPageSaveFailed = QStringLiteral("HTML Datei konnte nicht ertsellt werden");
@@ -51,5 +54,11 @@ QPlainTextEdit *makePreviewBox(const QString &objectName, bool verticalScrollBar
 // keeps the page, so the user can still copy it from there.
 bool savePage(ui::Host &host, QPlainTextEdit &preview, const QString &fileName,
               const QString &page);
+
+// Writes the page into the mission folder under the given name as the save does, and with
+// the overview its picture beside it, both together or neither. Asks before a picture
+// replaces another file of its name.
+ui::MissionWrite writePage(ui::Host &host, const QString &folder, const QString &fileName,
+                           const QString &page, const PictureCopy &picture);
 
 } // namespace briefing

@@ -1,6 +1,8 @@
 #include "campaigneditor.h"
 
+#include "check/descriptionfile.h"
 #include "ui/exacttextedit.h"
+#include "ui/missionwrite.h"
 #include "ui/programfolder.h"
 #include "ui/transfer.h"
 
@@ -17,7 +19,7 @@ using namespace Qt::StringLiterals;
 namespace campaign {
 
 CampaignEditor::CampaignEditor(const ui::DialogContext &context)
-    : m_host(context.host), m_mainText(context.mainText)
+    : m_context(context), m_host(context.host), m_mainText(context.mainText)
 {}
 
 QLineEdit *CampaignEditor::addField(QFormLayout &form, QLabel *label, QLineEdit *field)
@@ -31,8 +33,12 @@ void CampaignEditor::finishLayout(QVBoxLayout *left, const ResultButtons &button
                                   const QSize &size)
 {
     left->addStretch(1);
+    auto *missionButton = ui::writeToMissionFolderButton();
+    auto *appendButton = ui::appendToMainWindowButton();
     left->addWidget(buttons.save);
+    left->addWidget(missionButton);
     left->addWidget(buttons.transfer);
+    left->addWidget(appendButton);
     left->addWidget(buttons.close);
 
     m_result->setMinimumSize(300, 200);
@@ -42,13 +48,24 @@ void CampaignEditor::finishLayout(QVBoxLayout *left, const ResultButtons &button
     resize(size);
 
     connect(buttons.save, &QPushButton::clicked, this, &CampaignEditor::save);
+    connect(missionButton, &QPushButton::clicked, this, &CampaignEditor::writeToMissionFolder);
     connect(buttons.transfer, &QPushButton::clicked, this, &CampaignEditor::transfer);
+    connect(appendButton, &QPushButton::clicked, this,
+            [this] { ui::appendToMainText(m_mainText, m_result->text()); });
     connect(buttons.close, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void CampaignEditor::save()
 {
     ui::saveToProgramFolder(m_host, u"description.ext"_s, m_result->text());
+}
+
+void CampaignEditor::writeToMissionFolder()
+{
+    ui::writeToMissionFolder(m_context, [this](const QString &folder) {
+        const check::DescriptionWrite done = check::writeIntoDescription(folder, m_result->text());
+        return ui::MissionWrite{done.ok(), done.text};
+    });
 }
 
 void CampaignEditor::transfer()

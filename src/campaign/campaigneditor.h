@@ -34,16 +34,19 @@ protected:
 
     // A labelled field in the column of fields.
     static QLineEdit *addField(QFormLayout &form, QLabel *label, QLineEdit *field);
-    // Puts the buttons at the foot of the left column and the result box m_result beside it,
-    // and gives the window its first size.
+    // Puts the buttons at the foot of the left column, with the mission folder's and the
+    // appending button beside their siblings, and the result box m_result beside it; gives
+    // the window its first size.
     void finishLayout(QVBoxLayout *left, const ResultButtons &buttons, const QSize &size);
 
+    ui::DialogContext m_context;
     ui::Host &m_host;
     ui::MainText &m_mainText;
     ui::ExactTextEdit *m_result = nullptr; // made by each editor under its own name
 
 private:
     void save();
+    void writeToMissionFolder();
     void transfer();
 };
 

@@ -31,8 +31,9 @@ bool isSaveTarget(const QString &path)
     return !target.isSymLink() && !target.exists();
 }
 
-TextFileWriter::TextFileWriter(const QString &path, WriteProgress progress)
-    : m_progress(std::move(progress))
+TextFileWriter::TextFileWriter(const QString &path, WriteProgress progress,
+                               FinalLineEnd finalLineEnd)
+    : m_progress(std::move(progress)), m_finalLineEnd(finalLineEnd)
 {
     m_failed = !isSaveTarget(path);
     if (m_failed)
@@ -58,6 +59,17 @@ void TextFileWriter::append(QStringView piece)
     }
 }
 
+void TextFileWriter::appendBytes(QByteArrayView bytes)
+{
+    while (!m_failed && !bytes.isEmpty()) {
+        const qsizetype length = std::min(bytes.size(), kChunk - m_buffer.size());
+        m_buffer.append(bytes.first(length));
+        bytes = bytes.sliced(length);
+        if (m_buffer.size() >= kChunk)
+            flush();
+    }
+}
+
 bool TextFileWriter::flush()
 {
     if (m_failed || m_buffer.isEmpty())
@@ -72,15 +84,23 @@ bool TextFileWriter::flush()
     return !m_failed;
 }
 
+bool TextFileWriter::finish()
+{
+    if (!m_finished && !m_failed) {
+        m_finished = true;
+        if (m_finalLineEnd == FinalLineEnd::CrLf)
+            m_buffer.append("\r\n", 2);
+        // The file's own buffer too: a disk that is full says so now, not at commit().
+        m_failed = !flush() || !m_file->flush();
+    }
+    if (m_failed && m_file)
+        m_file->cancelWriting();
+    return !m_failed;
+}
+
 bool TextFileWriter::commit()
 {
-    m_buffer.append("\r\n", 2);
-    if (!flush()) {
-        if (m_file)
-            m_file->cancelWriting();
-        return false;
-    }
-    return m_file->commit();
+    return finish() && m_file->commit();
 }
 
 bool writeTextFile(const QString &path, QStringView text, const WriteProgress &progress)
@@ -88,6 +108,44 @@ bool writeTextFile(const QString &path, QStringView text, const WriteProgress &p
     TextFileWriter writer(path, progress);
     writer.append(text);
     return writer.commit();
+}
+
+bool fileHolds(const QString &path, QByteArrayView bytes)
+{
+    QFile file;
+    if (!openRegularFile(file, path) || file.size() != bytes.size())
+        return false;
+    while (!bytes.isEmpty()) {
+        const QByteArray piece = file.read(std::min(bytes.size(), kChunk));
+        if (piece.isEmpty() || !bytes.startsWith(piece))
+            return false;
+        bytes = bytes.sliced(piece.size());
+    }
+    return true;
+}
+
+bool holdsOtherText(const QString &path, QStringView text, FinalLineEnd finalLineEnd)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    QByteArray bytes = toCp1252(text);
+    if (finalLineEnd == FinalLineEnd::CrLf)
+        bytes.append("\r\n", 2);
+    return !fileHolds(path, bytes);
+}
+
+bool sameFileBytes(const QString &path, const QString &otherPath)
+{
+    QFile file, other;
+    if (!openRegularFile(file, path) || !openRegularFile(other, otherPath) ||
+        file.size() != other.size())
+        return false;
+    while (!file.atEnd()) {
+        const QByteArray piece = file.read(kChunk);
+        if (piece.isEmpty() || other.read(piece.size()) != piece)
+            return false;
+    }
+    return other.atEnd();
 }
 
 bool openRegularFile(QFile &file, const QString &path)

@@ -1,9 +1,11 @@
 #include "soundeditor.h"
 
+#include "check/descriptionfile.h"
 #include "soundlistmodel.h"
 #include "ui/exacttextedit.h"
 #include "ui/host.h"
 #include "ui/look.h"
+#include "ui/missionwrite.h"
 #include "ui/programfolder.h"
 #include "ui/transfer.h"
 
@@ -31,7 +33,7 @@ constexpr int kBarSteps = 1000;
 } // namespace
 
 SoundEditor::SoundEditor(const ui::DialogContext &context)
-    : m_host(context.host), m_mainText(context.mainText)
+    : m_context(context), m_host(context.host), m_mainText(context.mainText)
 {
     setObjectName(u"Form6"_s);
     setWindowTitle(u"Sound Editor"_s);
@@ -46,8 +48,10 @@ SoundEditor::SoundEditor(const ui::DialogContext &context)
     m_add = ui::named(new QPushButton(u"Hinzufügen"_s, this), u"Command1"_s);
     auto *resetButton = ui::named(new QPushButton(u"Reset"_s, this), u"Command2"_s);
     auto *saveButton = ui::named(new QPushButton(u"Erstelle Script Datei"_s, this), u"Command3"_s);
+    auto *missionButton = ui::writeToMissionFolderButton();
     auto *transferButton =
         ui::named(new QPushButton(u"Schließen und Script übertragen"_s, this), u"Command4"_s);
+    auto *appendButton = ui::appendToMainWindowButton();
     auto *closeButton = ui::named(new QPushButton(u"Schließen"_s, this), u"Command5"_s);
     m_result = ui::ExactTextEdit::forScript(u"Text5"_s);
     QGroupBox *frame = ui::resultFrame(*m_result);
@@ -82,7 +86,9 @@ SoundEditor::SoundEditor(const ui::DialogContext &context)
     left->addLayout(addRow);
     left->addStretch(1);
     left->addWidget(saveButton);
+    left->addWidget(missionButton);
     left->addWidget(transferButton);
+    left->addWidget(appendButton);
     left->addWidget(closeButton);
 
     auto *right = new QVBoxLayout;
@@ -98,7 +104,10 @@ SoundEditor::SoundEditor(const ui::DialogContext &context)
     connect(m_add, &QPushButton::clicked, this, &SoundEditor::addSound);
     connect(resetButton, &QPushButton::clicked, this, &SoundEditor::reset);
     connect(saveButton, &QPushButton::clicked, this, &SoundEditor::save);
+    connect(missionButton, &QPushButton::clicked, this, &SoundEditor::writeToMissionFolder);
     connect(transferButton, &QPushButton::clicked, this, &SoundEditor::transfer);
+    connect(appendButton, &QPushButton::clicked, this,
+            [this] { ui::appendToMainText(m_mainText, m_result->text()); });
     // Closes like every other "Schließen" button of the program.
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -147,6 +156,14 @@ void SoundEditor::showState()
 void SoundEditor::save()
 {
     ui::saveToProgramFolder(m_host, u"description.ext"_s, m_result->text());
+}
+
+void SoundEditor::writeToMissionFolder()
+{
+    ui::writeToMissionFolder(m_context, [this](const QString &folder) {
+        const check::DescriptionWrite done = check::writeIntoDescription(folder, m_result->text());
+        return ui::MissionWrite{done.ok(), done.text};
+    });
 }
 
 void SoundEditor::transfer()

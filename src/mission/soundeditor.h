@@ -31,10 +31,12 @@ private:
     void addSound();
     void reset();
     void save();
+    void writeToMissionFolder();
     void transfer();
     void showProgress();
     void showState();
 
+    ui::DialogContext m_context;
     ui::Host &m_host;
     ui::MainText &m_mainText;
 

@@ -1,9 +1,11 @@
 #include "weaponseditor.h"
 
 #include "catalogue.h"
+#include "check/descriptionfile.h"
 #include "descriptiontext.h"
 #include "ui/exacttextedit.h"
 #include "ui/look.h"
+#include "ui/missionwrite.h"
 #include "ui/programfolder.h"
 #include "ui/transfer.h"
 
@@ -34,7 +36,7 @@ QString selectedName(const QListWidget &list)
 } // namespace
 
 WeaponsEditor::WeaponsEditor(const ui::DialogContext &context)
-    : m_host(context.host), m_mainText(context.mainText)
+    : m_context(context), m_host(context.host), m_mainText(context.mainText)
 {
     setObjectName(u"Form8"_s);
     setWindowTitle(u"Waffen und Munitions Editor"_s);
@@ -62,6 +64,8 @@ WeaponsEditor::WeaponsEditor(const ui::DialogContext &context)
     m_save = ui::named(new QPushButton(u"Erstelle Script Datei"_s, this), u"Command4"_s);
     m_transfer =
         ui::named(new QPushButton(u"Schließen und Script übertragen"_s, this), u"Command5"_s);
+    m_writeToMission = ui::writeToMissionFolderButton();
+    m_append = ui::appendToMainWindowButton();
     auto *closeButton = ui::named(new QPushButton(u"Schließen"_s, this), u"Command6"_s);
     auto *resetButton = ui::named(new QPushButton(u"Reset"_s, this), u"Command7"_s);
 
@@ -100,7 +104,9 @@ WeaponsEditor::WeaponsEditor(const ui::DialogContext &context)
     buttons->addWidget(resetButton, 0, 1);
     buttons->addWidget(m_save, 1, 0);
     buttons->addWidget(m_transfer, 1, 1);
-    buttons->addWidget(closeButton, 2, 1);
+    buttons->addWidget(m_writeToMission, 2, 0);
+    buttons->addWidget(m_append, 2, 1);
+    buttons->addWidget(closeButton, 3, 1);
     auto *right = new QVBoxLayout;
     right->addWidget(resultFrame, 1);
     right->addLayout(buttons);
@@ -121,6 +127,9 @@ WeaponsEditor::WeaponsEditor(const ui::DialogContext &context)
     connect(resetButton, &QPushButton::clicked, this, &WeaponsEditor::reset);
     connect(m_save, &QPushButton::clicked, this, &WeaponsEditor::save);
     connect(m_transfer, &QPushButton::clicked, this, &WeaponsEditor::transfer);
+    connect(m_writeToMission, &QPushButton::clicked, this, &WeaponsEditor::writeToMissionFolder);
+    connect(m_append, &QPushButton::clicked, this,
+            [this] { ui::appendToMainText(m_mainText, m_result->text()); });
     // Closes like every other "Schließen" button of the program.
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -141,6 +150,8 @@ void WeaponsEditor::showState()
     m_generate->setEnabled(m_stock.canGenerate());
     m_save->setEnabled(m_stock.canSave());
     m_transfer->setEnabled(m_stock.canSave());
+    m_writeToMission->setEnabled(m_stock.canSave());
+    m_append->setEnabled(m_stock.canSave());
     ui::setLocked(*m_result, m_stock.resultLocked());
 }
 
@@ -178,6 +189,14 @@ void WeaponsEditor::reset()
 void WeaponsEditor::save()
 {
     ui::saveToProgramFolder(m_host, u"description.ext"_s, m_result->text());
+}
+
+void WeaponsEditor::writeToMissionFolder()
+{
+    ui::writeToMissionFolder(m_context, [this](const QString &folder) {
+        const check::DescriptionWrite done = check::writeIntoDescription(folder, m_result->text());
+        return ui::MissionWrite{done.ok(), done.text};
+    });
 }
 
 void WeaponsEditor::transfer()

@@ -33,10 +33,12 @@ private:
     void generate();
     void reset();
     void save();
+    void writeToMissionFolder();
     void transfer();
     void appendToResult(const QString &line);
     void showState();
 
+    ui::DialogContext m_context;
     ui::Host &m_host;
     ui::MainText &m_mainText;
 
@@ -49,6 +51,8 @@ private:
     QPushButton *m_generate = nullptr;     // Command2
     QPushButton *m_save = nullptr;         // Command4
     QPushButton *m_transfer = nullptr;     // Command5
+    QPushButton *m_writeToMission = nullptr;
+    QPushButton *m_append = nullptr;
 
     StockModel m_stock;
 };

@@ -1,13 +1,16 @@
 #include "artillerydialog.h"
 
 #include "artillery.h"
+#include "core/filebatch.h"
 #include "core/textfile.h"
 #include "ui/host.h"
 #include "ui/look.h"
+#include "ui/missionwrite.h"
 #include "ui/programfolder.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,7 +47,8 @@ void addField(QVBoxLayout *column, QLabel *label, QWidget *field)
 
 } // namespace
 
-ArtilleryDialog::ArtilleryDialog(ui::Host &host) : m_host(host)
+ArtilleryDialog::ArtilleryDialog(const ui::DialogContext &context)
+    : m_context(context), m_host(context.host)
 {
     setObjectName(u"Form9"_s);
     setWindowTitle(u"Artilleriebeschuss"_s);
@@ -81,10 +85,12 @@ ArtilleryDialog::ArtilleryDialog(ui::Host &host) : m_host(host)
     frames->addWidget(barrageFrame, 1);
 
     auto *generate = ui::named(new QPushButton(u"Erstelle Script Dateien"_s, this), u"Command2"_s);
+    auto *mission = ui::writeToMissionFolderButton();
     auto *close = ui::named(new QPushButton(u"Schließen"_s, this), u"Command3"_s);
     auto *info = ui::named(new QPushButton(u"Info"_s, this), u"Command1"_s);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(generate);
+    buttons->addWidget(mission);
     buttons->addWidget(close);
     buttons->addWidget(info);
     buttons->addStretch();
@@ -94,13 +100,14 @@ ArtilleryDialog::ArtilleryDialog(ui::Host &host) : m_host(host)
     layout->addLayout(buttons);
 
     connect(generate, &QPushButton::clicked, this, &ArtilleryDialog::generate);
+    connect(mission, &QPushButton::clicked, this, &ArtilleryDialog::writeToMissionFolder);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(info, &QPushButton::clicked, this, &ArtilleryDialog::showInfo);
 
     setMinimumSize(sizeHint());
 }
 
-bool ArtilleryDialog::generate()
+std::optional<ArtillerySettings> ArtilleryDialog::settings()
 {
     const std::optional<QString> marker = lowerMarkerNumber(m_marker->text());
     if (!marker) {
@@ -108,20 +115,27 @@ bool ArtilleryDialog::generate()
                        u"Die Nummer des Markers ist keine gültige Zahl. Bitte eine Zahl "
                        u"eingeben, z.B. 1 für den ersten Marker."_s,
                        ui::Buttons::Ok, ui::Icon::Critical);
-        return false;
+        return std::nullopt;
     }
-    m_marker->setText(*marker);
+    ArtillerySettings fields;
+    fields.colour = m_colour->currentText();
+    fields.type = m_type->currentText();
+    fields.marker = *marker;
+    fields.size = m_size->text();
+    fields.radiusX = m_radiusX->text();
+    fields.radiusY = m_radiusY->text();
+    fields.shots = m_shots->text();
+    return fields;
+}
 
-    ArtillerySettings settings;
-    settings.colour = m_colour->currentText();
-    settings.type = m_type->currentText();
-    settings.marker = *marker;
-    settings.size = m_size->text();
-    settings.radiusX = m_radiusX->text();
-    settings.radiusY = m_radiusY->text();
-    settings.shots = m_shots->text();
+bool ArtilleryDialog::generate()
+{
+    const std::optional<ArtillerySettings> fields = settings();
+    if (!fields)
+        return false;
+    m_marker->setText(fields->marker);
 
-    for (const ScriptFile &file : artilleryPackage(settings)) {
+    for (const ScriptFile &file : artilleryPackage(*fields)) {
         const QString path = QDir::fromNativeSeparators(ui::programFolderFile(m_host, file.name));
         if (!core::writeTextFile(path, file.text)) {
             m_host.message(u"Fehler"_s, u"Die Dateien konnten nicht erstellt werden"_s,
@@ -130,6 +144,45 @@ bool ArtilleryDialog::generate()
         }
     }
     return true;
+}
+
+void ArtilleryDialog::writeToMissionFolder()
+{
+    const std::optional<ArtillerySettings> fields = settings();
+    if (!fields)
+        return;
+    ui::writeToMissionFolder(m_context, [this, &fields](const QString &folder) {
+        const QDir dir(folder);
+        const QString shownFolder = QDir::toNativeSeparators(folder);
+        // The status bar shows the whole path beside it.
+        const QString folderName = u"„"_s + QDir(folder).dirName() + u"“"_s;
+        const QList<ScriptFile> package = artilleryPackage(*fields);
+        QStringList names, replaced;
+        for (const ScriptFile &file : package) {
+            names.append(file.name);
+            if (core::holdsOtherText(dir.filePath(file.name), file.text))
+                replaced.append(file.name);
+        }
+        if (!replaced.isEmpty() &&
+            m_host.message(u"Hinweis"_s,
+                           u"Im Missionsordner gibt es schon %1 mit anderem Inhalt.\r\nAlle vier "
+                           u"Scripts ersetzen?"_s.arg(replaced.join(u", "_s)),
+                           ui::Buttons::OkCancel, ui::Icon::None) == ui::Answer::Cancel)
+            return ui::MissionWrite{
+                true,
+                u"Nichts geschrieben: die Scripts in %1 bleiben, wie sie waren"_s.arg(folderName)};
+        core::FileBatch batch;
+        for (const ScriptFile &file : package)
+            batch.addText(dir.filePath(file.name), file.text);
+        if (!batch.commit())
+            return ui::MissionWrite{
+                false, u"„%1“ konnte im Missionsordner nicht geschrieben werden: der Datenträger "
+                       u"ist voll, der Ordner schreibgeschützt, oder etwas anderes steht unter "
+                       u"diesem Namen.\r\n%2\r\n\r\nEs wurde nichts geschrieben."_s.arg(
+                           QFileInfo(batch.failedPath()).fileName(), shownFolder)};
+        return ui::MissionWrite{true,
+                                u"In %1 geschrieben: %2"_s.arg(folderName, names.join(u", "_s))};
+    });
 }
 
 QString ArtilleryDialog::infoText()

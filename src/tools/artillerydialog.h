@@ -1,12 +1,16 @@
 #pragma once
 
+#include "ui/dialogcontext.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
 
-namespace ui {
-class Host;
+namespace tools {
+struct ArtillerySettings;
 }
 
 namespace tools {
@@ -17,16 +21,23 @@ class ArtilleryDialog : public QWidget
 {
     Q_OBJECT
 public:
-    explicit ArtilleryDialog(ui::Host &host);
+    explicit ArtilleryDialog(const ui::DialogContext &context);
 
     // Writes the package into the program folder. False when nothing or not everything
     // was written.
     bool generate();
+    // Writes the package into the mission folder, for the marker number as it stands: the
+    // field keeps the user's count.
+    void writeToMissionFolder();
     void showInfo();
 
     static QString infoText();
 
 private:
+    // The fields with the marker number lowered; none (and a message) when it is no number.
+    std::optional<ArtillerySettings> settings();
+
+    ui::DialogContext m_context;
     ui::Host &m_host;
     QComboBox *m_colour = nullptr;
     QComboBox *m_type = nullptr;

@@ -5,8 +5,8 @@
 namespace ui {
 
 // A status-bar label for names of any length: it keeps its whole text (and shows it as a tool
-// tip) but gives way when the window is narrow, shortening the middle with an ellipsis instead
-// of pushing its neighbours over one another.
+// tip when it is shortened) but gives way when the window is narrow, shortening the middle with an
+// ellipsis instead of pushing its neighbours over one another.
 class ElidedLabel : public QLabel
 {
 public:
@@ -14,7 +14,11 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool shortened() const;
 };
 
 } // namespace ui

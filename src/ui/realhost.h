@@ -13,6 +13,8 @@ public:
     QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
     QString openFileName(const QString &filter) override;
     QString saveFileName(const QString &filter) override;
+    QString folderName(const QString &title) override;
+    void showFolder(const QString &path) override;
     QString programFolder() const override;
 };
 

@@ -1,8 +1,10 @@
 #include "transfer.h"
 
 #include "host.h"
+#include "look.h"
 #include "maintext.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -20,6 +22,20 @@ bool transferToMainWindow(QWidget &dialog, Host &host, MainText &mainText, const
     if (replace || afterCancel == AfterCancel::Close)
         dialog.close();
     return replace;
+}
+
+QPushButton *appendToMainWindowButton()
+{
+    return named(new QPushButton(u"An Hauptfenster anhängen"_s), u"appendToMainWindow"_s);
+}
+
+void appendToMainText(MainText &mainText, const QString &result)
+{
+    if (result.isEmpty())
+        return;
+    const QString text = mainText.text();
+    const bool lineEndFirst = !text.isEmpty() && !text.endsWith(u'\n') && !text.endsWith(u'\r');
+    mainText.append(lineEndFirst ? u"\r\n"_s + result : result);
 }
 
 } // namespace ui

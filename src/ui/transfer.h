@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QPushButton;
 class QWidget;
 
 namespace ui {
@@ -17,5 +18,13 @@ enum class AfterCancel { Close, StayOpen };
 // whether the main text was replaced.
 bool transferToMainWindow(QWidget &dialog, Host &host, MainText &mainText, const QString &result,
                           const QString &warning, AfterCancel afterCancel);
+
+// The button beside "Schließen und Script übertragen".
+QPushButton *appendToMainWindowButton();
+
+// Adds a dialog's result to the end of the main text, asking nothing: with a line end between
+// when the main text does not end in one. One step of the main text's undo; an empty result
+// changes nothing.
+void appendToMainText(MainText &mainText, const QString &result);
 
 } // namespace ui

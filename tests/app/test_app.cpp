@@ -1,6 +1,7 @@
 #include "editor/filecommands.h"
 #include "editor/maintextedit.h"
 #include "support/steps.h"
+#include "ui/elidedlabel.h"
 #include "ui/settings.h"
 #include "ui/windowhabits.h"
 
@@ -104,7 +105,9 @@ private Q_SLOTS:
         // The Datei menu first, the Tools and Hilfe menus as they always were.
         QCOMPARE(seen, u"Command16 Command19 Command7 Command22 Command17 Command8 Command9 "
                        "| fileMenu: | editMenu: | tools_menu: briefing overview sound bdpcalc "
-                       "campaign_lite campaign_pro weapon artillery | help_menu: help info "_s);
+                       "campaign_lite campaign_pro weapon artillery "
+                       "| mission_menu: chooseMissionFolder openMissionFolder "
+                       "| help_menu: help info "_s);
         // Its file commands are the toolbar's own.
         const QList<QAction *> fileItems = window.findChild<QMenu *>(u"fileMenu"_s)->actions();
         for (const QString &button : {u"Command16"_s, u"Command7"_s, u"Command19"_s})
@@ -358,7 +361,8 @@ private Q_SLOTS:
                              !place(a).intersects(place(list[j])),
                          qPrintable(what));
             }
-            auto *label = qobject_cast<QLabel *>(a);
+            // A label for names of any length shortens them, the whole name in its tool tip.
+            auto *label = dynamic_cast<ui::ElidedLabel *>(a) ? nullptr : qobject_cast<QLabel *>(a);
             auto *button = qobject_cast<QAbstractButton *>(a);
             const QString caption = label && !label->wordWrap() ? label->text()
                                     : button                    ? button->text()

@@ -1,9 +1,11 @@
 #include "briefing/pagemodel.h"
 #include "briefing/pages.h"
 #include "briefing/pageview.h"
+#include "support/program.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
@@ -744,6 +746,54 @@ private slots:
         QVERIFY(editor.view->findChild<QLabel *>(u"pictureNote"_s)->isHidden());
         const auto *check = editor.view->findChild<QListWidget *>(u"pageCheck"_s);
         QCOMPARE(check->count(), 1); // the line that says the check found nothing
+    }
+
+    // The page editors' button opens their view beside them, which follows the fields as the
+    // user types and goes with its editor.
+    void theBriefingEditorsView()
+    {
+        Program program;
+        const Window editor = program.open(app::Tool::BriefingEditor);
+        editor.click(u"pageView"_s);
+        QPointer<PageView> view = editor.widget->findChild<PageView *>(u"pageViewBriefing"_s);
+        QVERIFY(view && view->isWindow() && view->isVisible());
+        QTest::keyClicks(editor.get<QLineEdit>(u"Text1"_s), u"Wir landen."_s);
+        QTRY_COMPARE(textOf(*view), u"Wir landen."_s);
+        editor.type(u"Text4"_s, u"Den Strand sichern"_s); // counts once it is ticked
+        view->renderNow();
+        QVERIFY(!textOf(*view).contains(u"Den Strand sichern"_s));
+        editor.get<QCheckBox>(u"Check1"_s)->click();
+        QTRY_VERIFY(textOf(*view).contains(u"Den Strand sichern"_s));
+        editor.click(u"Command3"_s); // Schließen
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!view);
+    }
+
+    // The overview's view shows the picture from the folder it was chosen in, and from the
+    // mission folder once the picture lies there.
+    void theOverviewEditorsView()
+    {
+        Program program;
+        QVERIFY(QDir(program.folder.path()).mkpath(u"Bilder"_s));
+        QVERIFY(QDir(program.folder.path()).mkpath(u"Mission"_s));
+        const QString chosen = program.path(u"Bilder/bild.jpg"_s);
+        QVERIFY(writeFile(chosen, pictureBytes({128, 64}, "JPG")));
+        const Window editor = program.open(app::Tool::OverviewEditor);
+        editor.click(u"pageView"_s);
+        const auto *view = editor.widget->findChild<PageView *>(u"pageViewOverview"_s);
+        const auto *note = view->findChild<QLabel *>(u"pictureNote"_s);
+        program.host.fileNames.enqueue(chosen);
+        editor.click(u"Command1"_s);
+        QTest::keyClicks(editor.get<QLineEdit>(u"Text1"_s), u"Landung"_s);
+        QTRY_COMPARE(textOf(*view), u"Landung \uFFFC"_s);
+        QVERIFY(note->isHidden());
+
+        program.host.folderNames.enqueue(program.path(u"Mission"_s));
+        editor.click(u"writeToMissionFolder"_s);
+        QVERIFY(QFile::remove(chosen));
+        editor.type(u"Text2"_s, u"Bei Morgengrauen."_s);
+        QTRY_COMPARE(textOf(*view), u"Landung \uFFFC Bei Morgengrauen."_s);
+        QVERIFY2(note->isHidden(), qPrintable(note->text()));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "campaign/description.h"
+#include "check/descriptionfile.h"
 #include "check/descriptionmerge.h"
 #include "check/diagnostics.h"
 #include "editor/snippets.h"
@@ -6,9 +7,15 @@
 #include "mission/descriptiontext.h"
 #include "tools/artillery.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <sys/mount.h>
 
 using namespace Qt::StringLiterals;
 using check::Language;
@@ -62,6 +69,12 @@ QString weaponsOf(mission::Edition edition, bool magazines)
     return entries;
 }
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
 QString sounds(int count)
 {
     QString entries;
@@ -98,6 +111,8 @@ private slots:
     void merge();
     void badInput_data();
     void badInput();
+    void descriptionFile_data();
+    void descriptionFile();
     void randomText();
 };
 
@@ -389,6 +404,66 @@ void TestCheck::badInput()
         QVERIFY(merged.errorLine >= 1);
     if (!soundConfig)
         QVERIFY(!check::mergeDescription(u"class B {};"_s, text).ok);
+}
+
+void TestCheck::descriptionFile_data()
+{
+    QTest::addColumn<QByteArray>("tmpfs"); // mount options; none: an ordinary folder
+    QTest::addColumn<int>("megabytes");    // of the file before
+    QTest::addColumn<bool>("written");
+    QTest::newRow("50 MB with bytes above 127") << QByteArray() << 50 << true;
+    QTest::newRow("disk full") << QByteArray("size=1m") << 0 << false;
+}
+
+// A big file in Windows-1252 is merged keeping every byte; on a full disk nothing changes,
+// and nothing is left beside the file.
+void TestCheck::descriptionFile()
+{
+    QFETCH(QByteArray, tmpfs);
+    QFETCH(int, megabytes);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    if (!tmpfs.isEmpty() &&
+        ::mount("tmpfs", folder.constData(), "tmpfs", 0, tmpfs.constData()) != 0)
+        QSKIP(qPrintable(u"mounting a small tmpfs is not permitted here: "_s +
+                         QString::fromLocal8Bit(strerror(errno))));
+    const auto unmount = qScopeGuard([&] {
+        if (!tmpfs.isEmpty())
+            ::umount2(folder.constData(), MNT_DETACH);
+    });
+
+    QByteArray before = "class CfgMusic { tracks[] = {}; };\r\n";
+    const QByteArray comment = "// Gr\xF6\xDF"
+                               "e \x84Nordwind\x93 \x96 \x80 \xE4\xF6\xFC\r\n";
+    before.reserve(megabytes << 20);
+    while (before.size() < (qsizetype(megabytes) << 20) || before.size() < 300000)
+        before += comment;
+    const QString path = dir.filePath(check::kDescriptionFile);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    file.close();
+    if (!written) {
+        QFile filler(dir.filePath(u"filler"_s));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush())
+            ;
+    }
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+
+    const check::DescriptionWrite done = check::writeIntoDescription(dir.path(), sounds(2));
+    QCOMPARE(done.written(), written);
+    if (!written) {
+        QCOMPARE(done.result, check::DescriptionWrite::Result::Failed);
+        QVERIFY(done.text.contains(u"Es wurde nichts geschrieben."_s));
+        QCOMPARE(fileBytes(path), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
+        return;
+    }
+    // After the file's last line end: one empty line, then the class with a line end.
+    const QByteArray after = before + "\r\n" + sounds(2).toLatin1() + "\r\n";
+    QVERIFY(fileBytes(path) == after);
+    QVERIFY(fileBytes(dir.filePath(check::kDescriptionBackup)) == before);
 }
 
 // Random texts of the characters the readers care about, and random sound files built from

@@ -10,6 +10,7 @@
 #include "editor/maintextedit.h"
 #include "editor/problemspanel.h"
 #include "support/program.h"
+#include "support/testsettings.h"
 #include "ui/host.h"
 
 #include <QtTest>
@@ -29,12 +30,27 @@ QString quoted(const QString &text)
     return text.size() > 40 ? out + u"...(%1 Zeichen)"_s.arg(text.size()) : out;
 }
 
+// The program's own windows: the main window, the tool dialogs and the page editors' views.
+bool isProgramWindow(const QWidget *widget)
+{
+    return widget->objectName().startsWith(u"Form"_s) ||
+           widget->objectName().startsWith(u"pageView"_s);
+}
+
+// The window whose typing a window may show: a page view shows its editor's fields.
+const QWidget *typedInto(const QWidget *window)
+{
+    return window->objectName().startsWith(u"pageView"_s) && window->parentWidget()
+               ? window->parentWidget()->window()
+               : window;
+}
+
 // The program's windows the user can reach, in a fixed order.
 QList<QWidget *> programWindows()
 {
     QMap<QString, QWidget *> shown;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible() && widget->objectName().startsWith(u"Form"_s))
+        if (widget->isVisible() && isProgramWindow(widget))
             shown.insert(widget->objectName(), widget);
     }
     return shown.values();
@@ -63,8 +79,11 @@ struct Run
 };
 
 // The promises: no window twice and none outside the host, no number gone wrong ("nan",
-// "inf") shown where the user did not type it, files only where the program may write them,
-// each one Windows-1252 text ending in CR LF.
+// "inf") shown where the user did not type it, files only where the program may write them:
+// its own files in the program folder, and in a folder chosen as the mission folder those,
+// the description.ext before the last merge and copies of chosen pictures. Each of the
+// program's texts is Windows-1252 ending in CR LF; a merged description.ext keeps the end
+// the file had.
 class Checks
 {
 public:
@@ -88,6 +107,15 @@ public:
     {
         if (m_fault.isEmpty())
             m_fault = fault;
+    }
+    // The overview copies its picture into the mission folder.
+    void pictureHandedOut(const QString &path)
+    {
+        m_pictureNames.insert(QFileInfo(path).fileName());
+    }
+    void missionFolderHandedOut(const QString &path)
+    {
+        m_missionFolders.insert(QDir::cleanPath(path));
     }
 
     // Runs while an action spins an event loop of its own, as a modal window does.
@@ -114,13 +142,14 @@ public:
             names.append(widget->objectName());
             if (names.count(names.last()) > 1 && names.last().startsWith(u"Form"_s))
                 return names.last() + u" exists twice"_s;
-            if (widget->isVisible() && !names.last().startsWith(u"Form"_s))
+            if (widget->isVisible() && !isProgramWindow(widget))
                 return u"an unexpected window %1 is open"_s.arg(quoted(widget->windowTitle()));
         }
         // What the program writes into fields, labels and bars; the text boxes hold what the
         // user typed or what is made of it.
         for (QWidget *window : programWindows()) {
-            const QSet<QString> allowed = m_typed.value(window == mainWindow ? nullptr : window);
+            const QSet<QString> allowed =
+                m_typed.value(window == mainWindow ? nullptr : typedInto(window));
             for (QWidget *widget : window->findChildren<QWidget *>()) {
                 const QVariant shown =
                     widget->isVisible() && !qobject_cast<QAbstractButton *>(widget)
@@ -170,6 +199,7 @@ public:
         static const QStringList programFiles = {
             u"description.ext"_s, u"Briefing.html"_s, u"Overview.html"_s, u"init.sqs"_s,
             u"markieren.sqs"_s,   u"ziel.sqs"_s,      u"schuss.sqs"_s};
+        static const QStringList keptAsTheyWere = {u"description.ext"_s, u"description.ext.bak"_s};
         for (QDirIterator it(m_root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System,
                              QDirIterator::Subdirectories);
              it.hasNext();) {
@@ -181,9 +211,16 @@ public:
             }
             if (std::exchange(m_seen[info.filePath()], info.lastModified()) == info.lastModified())
                 continue;
-            if (!m_handedOut.contains(info.filePath()) &&
-                !(info.path() == m_programFolder && programFiles.contains(info.fileName())))
+            const QString name = info.fileName();
+            const bool inMission = m_missionFolders.contains(info.path());
+            const bool missionFile =
+                inMission && (programFiles.contains(name) || keptAsTheyWere.contains(name) ||
+                              m_pictureNames.contains(name));
+            if (!m_handedOut.contains(info.filePath()) && !missionFile &&
+                !(info.path() == m_programFolder && programFiles.contains(name)))
                 return u"a file was written where it must not be: "_s + info.filePath();
+            if (inMission && keptAsTheyWere.contains(name))
+                continue; // merged: it ends as the user's file did
             QFile file(info.filePath());
             const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : "?";
             if (!bytes.endsWith("\r\n") || core::toCp1252(core::fromCp1252(bytes)) != bytes)
@@ -204,7 +241,7 @@ private:
     }
 
     QString m_root, m_programFolder, m_fault;
-    QSet<QString> m_folders, m_handedOut;
+    QSet<QString> m_folders, m_handedOut, m_missionFolders, m_pictureNames;
     QHash<const QWidget *, QSet<QString>> m_typed; // by window
     QHash<QString, QDateTime> m_seen;
 };
@@ -235,7 +272,7 @@ public:
     }
     // Cancel, a folder, a path through a file or a missing folder, an existing or a new file,
     // in the program folder or elsewhere.
-    QString openFileName(const QString &) override
+    QString openFileName(const QString &filter) override
     {
         const QString folder = m_root + (m_run.below(2) ? u"/programm"_s : u"/anderswo"_s);
         const QStringList existing = QDir(folder).entryList(QDir::Files, QDir::Name);
@@ -246,9 +283,26 @@ public:
                                    folder + u"/fehlt/neu.sqs"_s, oldFile, newFile});
         m_run.note(u"  host: file dialog -> "_s + quoted(path));
         m_checks.handedOut(path);
+        if (filter.startsWith(u"JPEG"_s))
+            m_checks.pictureHandedOut(path);
         return path;
     }
     QString saveFileName(const QString &filter) override { return openFileName(filter); }
+    // Cancel, a new folder of its own, the program folder, the folder elsewhere, a path
+    // through a file, a folder that is not there.
+    QString folderName(const QString &) override
+    {
+        const QString path = m_run.pick(QStringList{
+            QString(), m_root + u"/mission"_s, m_root + u"/programm"_s, m_root + u"/anderswo"_s,
+            m_root + u"/anderswo/alt.sqs"_s, m_root + u"/fehlt"_s});
+        m_run.note(u"  host: folder dialog -> "_s + quoted(path));
+        m_checks.missionFolderHandedOut(path);
+        return path;
+    }
+    void showFolder(const QString &path) override
+    {
+        m_run.note(u"  host: shows the folder "_s + quoted(path));
+    }
     QString programFolder() const override { return m_root + u"/programm"_s; }
 
 private:
@@ -299,11 +353,13 @@ private Q_SLOTS:
         // The program folder, a folder elsewhere with a file the program must not touch unless
         // the user chose it, and the working folder, where relative paths land.
         QTemporaryDir root;
-        for (const QString &folder : {u"programm/ordner"_s, u"anderswo"_s, u"arbeit"_s})
+        for (const QString &folder :
+             {u"programm/ordner"_s, u"anderswo"_s, u"arbeit"_s, u"mission"_s})
             QVERIFY(QDir(root.path()).mkpath(folder));
         QFile old(root.filePath(u"anderswo/alt.sqs"_s));
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("hint \"Hallo\"\r\n") > 0);
         old.close();
+        useEmptyTestSettings(); // the mission folder is remembered from one start to the next
         const QString oldCurrent = QDir::currentPath();
         QDir::setCurrent(root.filePath(u"arbeit"_s));
         Checks checks(root.path(), root.filePath(u"programm"_s));
@@ -387,7 +443,8 @@ private:
             if (draw < 87)
                 return !(qobject_cast<QLineEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)) ||
                        w->property("readOnly").toBool();
-            return !qobject_cast<QAbstractItemView *>(w) && !qobject_cast<QComboBox *>(w);
+            return !qobject_cast<QAbstractItemView *>(w) && !qobject_cast<QComboBox *>(w) &&
+                   !qobject_cast<QTabBar *>(w);
         });
         if (found.isEmpty())
             return false;
@@ -404,6 +461,8 @@ private:
             log(control, u"choose %1 in %2"_s.arg(row).arg(control->objectName()));
             if (auto *list = qobject_cast<QListWidget *>(control))
                 list->setCurrentRow(row);
+            else if (auto *tabs = qobject_cast<QTabBar *>(control))
+                tabs->setCurrentIndex(row);
             else
                 static_cast<QComboBox *>(control)->setCurrentIndex(row);
         } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "testsettings.h"
 #include "ui/host.h"
 
 #include <QCoreApplication>
@@ -10,9 +11,9 @@
 #include <QString>
 
 // A host that shows nothing: it records every call and answers from queues filled by the
-// test. An empty queue answers OK, an empty text or an empty path (Cancel). The program's
-// settings and kept text go to the test locations, apart for each test program, never to
-// the user's.
+// test. An empty queue answers OK, an empty text or an empty path (Cancel). A program on it
+// starts with empty settings of the test's own, and keeps its text in the test locations,
+// never in the user's.
 class FakeHost : public ui::Host
 {
 public:
@@ -32,10 +33,7 @@ public:
 
     explicit FakeHost(QString programFolder = QString()) : m_folder(std::move(programFolder))
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                               u'/' + QCoreApplication::applicationName());
+        useEmptyTestSettings();
     }
 
     ui::Answer message(const QString &title, const QString &text, ui::Buttons buttons,
@@ -55,15 +53,24 @@ public:
         return fileNames.isEmpty() ? QString() : fileNames.dequeue();
     }
     QString saveFileName(const QString &filter) override { return openFileName(filter); }
+    QString folderName(const QString &title) override
+    {
+        folderDialogTitles.append(title);
+        return folderNames.isEmpty() ? QString() : folderNames.dequeue();
+    }
+    void showFolder(const QString &path) override { shownFolders.append(path); }
     QString programFolder() const override { return m_folder; }
 
     QQueue<ui::Answer> answers;
     QQueue<QString> inputs;
     QQueue<QString> fileNames; // for open and save dialogs alike
+    QQueue<QString> folderNames;
 
     QList<Message> messages;
     QList<Input> inputCalls;
     QStringList fileDialogFilters;
+    QStringList folderDialogTitles;
+    QStringList shownFolders;
 
     QStringList messageTexts() const
     {

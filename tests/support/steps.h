@@ -103,6 +103,7 @@ inline void playSteps(Program &program, const QString &stepsFile)
     using namespace Qt::StringLiterals;
     Window w{&program.main};
     qsizetype heard = 0; // the messages checked so far
+    qsizetype shown = 0; // the folders checked so far
     const QStringList lines = golden(stepsFile).split(u'\n');
     for (qsizetype n = 0; n < lines.size() && !QTest::currentTestFailed(); ++n) {
         const QString &line = lines[n];
@@ -164,10 +165,18 @@ inline void playSteps(Program &program, const QString &stepsFile)
             program.host.inputs.enqueue(value);
         } else if (verb == u"pick"_s) {
             program.host.fileNames.enqueue(value);
+        } else if (verb == u"folder"_s) {
+            program.host.folderNames.enqueue(value);
         } else if (verb == u"replace"_s) {
             program.main.replace(value);
         } else if (verb == u"put"_s) {
-            same(putFile(program.path(name), core::toCp1252(text)), true);
+            same(QDir().mkpath(QFileInfo(program.path(name)).path()) &&
+                     putFile(program.path(name), core::toCp1252(text)),
+                 true);
+        } else if (verb == u"mkdir"_s) {
+            same(QDir().mkpath(program.path(value)), true);
+        } else if (verb == u"remove"_s) {
+            same(QFile::remove(program.path(value)), true);
         } else if (verb == u"block"_s) {
             QFile::remove(program.path(value));
             same(QDir().mkdir(program.path(value)), true);
@@ -184,12 +193,27 @@ inline void playSteps(Program &program, const QString &stepsFile)
             same(heard < said.size() ? said[heard].title + u'|' + said[heard].text : QString(),
                  value);
             ++heard;
+        } else if (verb == u"shown"_s) {
+            const QStringList &folders = program.host.shownFolders;
+            same(shown < folders.size() ? folders[shown] : QString(), value);
+            shown += value.isEmpty() ? 0 : 1;
+        } else if (verb == u"status"_s) {
+            same(program.main.statusBar()->currentMessage(), value);
+        } else if (verb == u"statusfolder"_s) {
+            same(Window{&program.main}.text(u"missionFolderPath"_s), value);
+        } else if (verb == u"undo"_s) {
+            program.main.mainTextEdit().undo();
         } else if (verb == u"silent"_s) {
             same(program.host.messageTexts().mid(heard), QStringList());
         } else if (verb == u"file"_s) {
             same(fileBytes(program.path(name)), core::toCp1252(text));
         } else if (verb == u"files"_s) {
-            same(QDir(program.folder.path()).entryList(QDir::Files).join(u' '), value);
+            // In a folder of the program folder when the first word ends in '/'.
+            const bool sub = name.endsWith(u'/');
+            same(QDir(sub ? program.path(name) : program.folder.path())
+                     .entryList(QDir::Files)
+                     .join(u' '),
+                 sub ? text : value);
         } else if (verb == u"focus"_s) {
             w.widget->show();
             w.widget->activateWindow();
@@ -200,12 +224,8 @@ inline void playSteps(Program &program, const QString &stepsFile)
             QTest::keySequence(focus ? focus : w.widget.data(), QKeySequence(value));
         } else if (verb == u"back"_s) {
             w = Window{&program.main};
-        } else if (verb == u"undo"_s) {
-            program.main.mainTextEdit().undo();
         } else if (verb == u"selected"_s) {
             same(program.main.mainTextEdit().textCursor().selectedText(), value);
-        } else if (verb == u"status"_s) {
-            same(program.main.statusBar()->currentMessage(), value);
         } else if (verb == u"version"_s) {
             core::setProgramVersion(value);
         } else {
