@@ -4,9 +4,9 @@
 
 namespace ui {
 
-// A status-bar label for names of any length: it keeps its whole text (and shows it as a tool
-// tip when it is shortened) but gives way when the window is narrow, shortening the middle with an
-// ellipsis instead of pushing its neighbours over one another.
+// A status-bar label for names of any length: it keeps its whole text but gives way when the
+// window is narrow, shortening the middle with an ellipsis instead of pushing its neighbours
+// over one another. Shortened, it shows the whole text as its tool tip.
 class ElidedLabel : public QLabel
 {
 public:
