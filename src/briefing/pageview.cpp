@@ -2,6 +2,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/look.h"
+#include "ui/windowhabits.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -139,6 +140,7 @@ PageView::PageView(PageKind kind, QWidget *editor) : QWidget(editor, Qt::Window)
     setWindowTitle(briefing ? u"Seitenansicht – Briefing"_s : u"Seitenansicht – Overview"_s);
 
     m_browser = ui::named(new PageBrowser(*this), u"pageBrowser"_s);
+    m_browser->setAccessibleName(u"Seite, wie das Spiel sie zeigt"_s);
     m_browser->setOpenLinks(false);
     m_browser->setOpenExternalLinks(false);
     m_browser->setMinimumHeight(160);
@@ -245,6 +247,8 @@ void PageView::open()
 {
     if (!isVisible()) {
         if (QWidget *editor = parentWidget()) {
+            setScreen(editor->screen());
+            ui::fitIntoScreen(*this);
             // To the right of the editor, else to its left, else over its right edge.
             const QRect frame = editor->frameGeometry();
             const QRect screen = editor->screen() ? editor->screen()->availableGeometry() : QRect();

@@ -27,6 +27,8 @@ using app::Tool;
 
 namespace {
 // Each tool dialog with the name of its window.
+constexpr int kPageView = 100; // added to an editor's tool: the editor's page view
+
 const QList<std::pair<Tool, QString>> kTools = {
     {Tool::BombDrop, u"Form2"_s},       {Tool::SimpleCampaign, u"Form3"_s},
     {Tool::BriefingEditor, u"Form4"_s}, {Tool::OverviewEditor, u"Form5"_s},
@@ -51,7 +53,8 @@ QList<QWidget *> controls(QWidget &window)
         bool wanted = w->isVisibleTo(&window) && !w->objectName().startsWith(u"qt_") &&
                       (qobject_cast<QAbstractButton *>(w) || qobject_cast<QLabel *>(w) ||
                        qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
-                       qobject_cast<QAbstractScrollArea *>(w) || qobject_cast<QProgressBar *>(w));
+                       qobject_cast<QAbstractScrollArea *>(w) || qobject_cast<QProgressBar *>(w) ||
+                       qobject_cast<QTabBar *>(w));
         for (QWidget *up = w->parentWidget(); up && up != &window; up = up->parentWidget())
             wanted = wanted && !qobject_cast<QComboBox *>(up) &&
                      !qobject_cast<QAbstractScrollArea *>(up);
@@ -297,7 +300,7 @@ private Q_SLOTS:
     // editor its picture warning.
     void layout_data()
     {
-        QTest::addColumn<int>("tool"); // -1: the main window
+        QTest::addColumn<int>("tool"); // -1: the main window; from kPageView: a page view
         QTest::addColumn<QSize>("workArea");
         const struct
         {
@@ -314,6 +317,10 @@ private Q_SLOTS:
             QTest::addRow("Form1, %s", screen.name) << -1 << workArea;
             for (const auto &[tool, form] : kTools)
                 QTest::addRow("%s, %s", qPrintable(form), screen.name) << int(tool) << workArea;
+            QTest::addRow("briefing page view, %s", screen.name)
+                << int(Tool::BriefingEditor) + kPageView << workArea;
+            QTest::addRow("overview page view, %s", screen.name)
+                << int(Tool::OverviewEditor) + kPageView << workArea;
         }
     }
     void layout()
@@ -323,7 +330,14 @@ private Q_SLOTS:
         FakeHost host;
         app::MainWindow main(host);
         main.show();
-        QWidget *window = tool < 0 ? &main : main.openDialog(Tool(tool));
+        QWidget *window = tool < 0 ? &main : main.openDialog(Tool(tool % kPageView));
+        if (tool >= kPageView) {
+            window->findChild<QAbstractButton *>(u"pageView"_s)->click();
+            window = window->findChild<QWidget *>(tool == int(Tool::BriefingEditor) + kPageView
+                                                      ? u"pageViewBriefing"_s
+                                                      : u"pageViewOverview"_s);
+            QVERIFY(window && window->isWindow());
+        }
         if (tool < 0)
             main.findChild<QAction *>(u"replace"_s)->trigger();
         if (tool == int(Tool::OverviewEditor)) // the picture warning beside the picture box
@@ -340,7 +354,7 @@ private Q_SLOTS:
         window->resize(ui::fittedSize(wanted, minimum, workArea));
         QCoreApplication::processEvents();
         const QList<QWidget *> list = controls(*window);
-        QVERIFY(list.size() > 3);
+        QVERIFY(list.size() >= 3);
         auto place = [&](QWidget *w) {
             return QRect(w->mapTo(window, QPoint()), w->size());
         };
