@@ -61,9 +61,16 @@ void fitIntoScreen(QWidget &window)
 {
     // A window not sized yet would take the size its layout asks for.
     const QSize wanted = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
-    if (const QScreen *screen = window.screen())
-        window.resize(fittedSize(wanted, window.minimumSize().expandedTo(window.minimumSizeHint()),
-                                 screen->availableGeometry().size()));
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return;
+    const QSize workArea = screen->availableGeometry().size();
+    // Where it fits, the window's layout keeps it at its minimum by itself; asking the layout
+    // for that minimum now, before the window is polished, would cost the start-up a layout.
+    if (wanted == wanted.boundedTo(workArea - kWindowFrame))
+        return;
+    window.resize(fittedSize(wanted, window.minimumSize().expandedTo(window.minimumSizeHint()),
+                             workArea));
 }
 
 } // namespace ui
