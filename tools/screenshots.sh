@@ -22,8 +22,9 @@ work=$(mktemp -d)
 cp "$build/velmora" "$work/"
 cleanup() { kill "$program" "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
-# Settings of its own, so that the pictures show a first start.
-export DISPLAY=$display QT_SCALE_FACTOR=$scale XDG_CONFIG_HOME=$work/.config
+# Settings and data of its own, so that the pictures show a first start and the user's
+# own stay untouched.
+export DISPLAY=$display QT_SCALE_FACTOR=$scale XDG_CONFIG_HOME=$work/.config XDG_DATA_HOME=$work/.local/share
 sleep 1
 
 "$work/velmora" &
