@@ -428,6 +428,20 @@ private slots:
         QCOMPARE(spot(browser->viewport(), 'r').bounds.size(), QSize(64, 64));
         QCOMPARE(spot(browser->viewport(), 'g').count, 0);
 
+        // Asked for any name directly, the browser reads nothing either.
+        for (const QUrl &url :
+             {QUrl(u"fremd.jpg"_s), QUrl(u"bild.jpg"_s), QUrl::fromLocalFile(outside),
+              QUrl(u"fremd.css"_s), QUrl(u"http://example.invalid/x.jpg"_s)}) {
+            const QImage image = browser->loadResource(QTextDocument::ImageResource, url)
+                                     .value<QImage>()
+                                     .convertToFormat(QImage::Format_RGB32);
+            QVERIFY(!image.isNull() && colour(image.pixel(image.width() / 2, 20)) != 'g');
+            for (const int type :
+                 {int(QTextDocument::StyleSheetResource), int(QTextDocument::HtmlResource)}) {
+                const QVariant answer = browser->loadResource(type, url);
+                QVERIFY(answer.isValid() && answer.toString().isEmpty());
+            }
+        }
         QDir::setCurrent(oldCurrent);
     }
 
