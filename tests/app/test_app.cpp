@@ -108,11 +108,6 @@ private Q_SLOTS:
         // No menu can hide the toolbar.
         const std::unique_ptr<QMenu> popup(window.createPopupMenu());
         QVERIFY(!popup || popup->isEmpty());
-
-        // The file commands from the keyboard: Öffnen and Speichern unter... ask for a file.
-        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
-        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(host.fileDialogFilters, QStringList(2, u"Alle Dateien (*.*)|*"_s));
     }
 
     // The Anleitung from the toolbar and from the menu, three paragraphs; the Info, three

@@ -10,12 +10,9 @@
 #include "support/steps.h"
 #include "ui/settings.h"
 
-#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QTimer>
 
 #include <limits>

@@ -7,12 +7,10 @@
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
