@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,12 +108,6 @@ QByteArray pictureBytes(QSize size, const char *format)
     return bytes;
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // 'r', 'g' or 'b' for a clearly red, green or blue pixel, else 0.
 char colour(QRgb c)
 {
@@ -178,39 +171,6 @@ bool click(QTextBrowser *browser, const QString &text, bool markBefore = false)
     QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, point);
     return true;
 }
-
-// How a page editor uses the view: it makes it, hands it each page it writes and names the
-// picture and its folder. Here with the title, text and picture of the overview.
-class ExampleOverviewEditor : public QWidget
-{
-public:
-    ExampleOverviewEditor()
-    {
-        auto *layout = new QHBoxLayout(this);
-        for (QLineEdit *box : {&title, &text, &picture}) {
-            layout->addWidget(box);
-            connect(box, &QLineEdit::textChanged, this, &ExampleOverviewEditor::changed);
-        }
-        view = new PageView(PageKind::Overview, this);
-        changed();
-    }
-
-    void pictureChosen(const QString &path)
-    {
-        picture.setText(pictureFileName(path));
-        view->setPictureFolder(QFileInfo(path).absolutePath());
-    }
-
-    QLineEdit title, text, picture;
-    PageView *view = nullptr;
-
-private:
-    void changed()
-    {
-        view->setPage(overviewPage({title.text(), text.text(), picture.text()}, u"1.1"_s));
-        view->setPictureName(picture.text());
-    }
-};
 
 } // namespace
 
@@ -442,13 +402,13 @@ private slots:
     {
         QTemporaryDir pictures;
         QTemporaryDir elsewhere;
-        QVERIFY(writeFile(pictures.filePath(u"bild.jpg"_s), pictureBytes({128, 64}, "JPG")));
+        QVERIFY(putFile(pictures.filePath(u"bild.jpg"_s), pictureBytes({128, 64}, "JPG")));
         // Green pictures wherever the toolkit itself would look for the names the page holds.
         QImage green(128, 64, QImage::Format_RGB32);
         green.fill(Qt::green);
         QVERIFY(green.save(elsewhere.filePath(u"bild.jpg"_s), "JPG"));
         QVERIFY(green.save(elsewhere.filePath(u"fremd.jpg"_s), "JPG"));
-        QVERIFY(writeFile(elsewhere.filePath(u"fremd.css"_s), "p { color: green }"));
+        QVERIFY(putFile(elsewhere.filePath(u"fremd.css"_s), "p { color: green }"));
         const QString outside = elsewhere.filePath(u"fremd.jpg"_s);
         const QString oldCurrent = QDir::currentPath();
         QDir::setCurrent(elsewhere.path());
@@ -526,9 +486,9 @@ private slots:
             const QStringList size = file.section(u' ', 1).split(u'x');
             const QByteArray bytes = pictureBytes({size[0].toInt(), size[1].toInt()},
                                                   file.startsWith(u"jpeg"_s) ? "JPG" : "PNG");
-            QVERIFY(writeFile(path, bytes));
+            QVERIFY(putFile(path, bytes));
         } else if (file == u"junk"_s) {
-            QVERIFY(writeFile(path, QByteArray(4000, 'x')));
+            QVERIFY(putFile(path, QByteArray(4000, 'x')));
         } else if (file == u"folder"_s) {
             QVERIFY(QDir().mkpath(path));
         }
@@ -556,35 +516,30 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath(u"bild.jpg"_s);
-        QVERIFY(writeFile(path, pictureBytes({128, 64}, "PNG")));
+        QVERIFY(putFile(path, pictureBytes({128, 64}, "PNG")));
         PageView view(PageKind::Overview, nullptr);
         view.setPictureFolder(folder.path());
         view.setPictureName(u"bild.jpg"_s);
         view.setPage(overviewPage({u"Titel"_s, u"Text"_s, u"bild.jpg"_s}, u"1.1"_s));
         view.open();
-        view.renderNow();
-        const auto *note = view.findChild<QLabel *>(u"pictureNote"_s);
-        QVERIFY(!note->isHidden());
 
         // The user saves the picture again as a JPEG and comes back to the view.
-        QVERIFY(writeFile(path, pictureBytes({100, 50}, "JPG")));
+        QVERIFY(putFile(path, pictureBytes({128, 64}, "JPG") + QByteArray(1, '\0')));
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(&view, &activate);
         view.renderNow();
-        QVERIFY(!note->isHidden());
-        QCOMPARE(spot(browserOf(view)->viewport(), 'r').count > 0, true);
-
-        QVERIFY(writeFile(path, pictureBytes({128, 64}, "JPG") + QByteArray(1, '\0')));
-        QApplication::sendEvent(&view, &activate);
-        view.renderNow();
-        QVERIFY(note->isHidden());
+        QVERIFY(view.findChild<QLabel *>(u"pictureNote"_s)->isHidden());
+        QVERIFY(spot(browserOf(view)->viewport(), 'r').count > 0);
     }
 
     void followsTheEditorAfterAPause()
     {
-        PageView view(PageKind::Briefing, nullptr);
+        QWidget editor; // only hidden when closed, and kept
+        PageView view(PageKind::Briefing, &editor);
+        editor.show();
         view.setPage(bodyPage(u"<a name=\"Plan\"></a><p>eins</p>"_s));
         view.open();
+        QVERIFY(view.isWindow() && !view.isModal());
         QCOMPARE(textOf(view), u"eins"_s);
 
         // Typing: each page is only taken, the view follows once the typing pauses.
@@ -593,8 +548,10 @@ private slots:
         QCOMPARE(textOf(view), u"eins"_s);
         QTRY_COMPARE(textOf(view), u"drei"_s);
 
-        // A closed view does nothing, and shows the newest page when opened again.
-        view.close();
+        // Closed with its editor, the view does nothing, and shows the newest page when opened
+        // again.
+        editor.close();
+        QVERIFY(!view.isVisible());
         view.setPage(bodyPage(u"<a name=\"Plan\"></a><p>vier</p>"_s));
         QTest::qWait(PageView::kPauseMs * 2);
         QCOMPARE(textOf(view), u"drei"_s);
@@ -705,49 +662,6 @@ private slots:
         QCOMPARE(marks(), u"done"_s);
     }
 
-    void closesWithItsEditor()
-    {
-        // Deleted with an editor that is deleted when closed, as the tool dialogs are.
-        auto *editor = new QWidget;
-        editor->setAttribute(Qt::WA_DeleteOnClose);
-        QPointer<PageView> view = new PageView(PageKind::Briefing, editor);
-        editor->show();
-        view->open();
-        QVERIFY(view->isWindow() && view->isVisible() && !view->isModal());
-        QCOMPARE(view->objectName(), u"pageViewBriefing"_s);
-        QCOMPARE(view->windowTitle(), u"Seitenansicht – Briefing"_s);
-        editor->close();
-        QTRY_VERIFY(view.isNull());
-
-        // Hidden with an editor that is only hidden.
-        QWidget kept;
-        PageView keptView(PageKind::Overview, &kept);
-        kept.show();
-        keptView.open();
-        QCOMPARE(keptView.objectName(), u"pageViewOverview"_s);
-        QCOMPARE(keptView.windowTitle(), u"Seitenansicht – Overview"_s);
-        kept.close();
-        QVERIFY(!keptView.isVisible());
-    }
-
-    void anEditorUsesIt()
-    {
-        QTemporaryDir folder;
-        const QString chosen = folder.filePath(u"bild.jpg"_s);
-        QVERIFY(writeFile(chosen, pictureBytes({128, 64}, "JPG")));
-        ExampleOverviewEditor editor;
-        editor.show();
-        editor.view->open();
-        QTest::keyClicks(&editor.title, u"Landung"_s);
-        editor.pictureChosen(chosen);
-        QTest::keyClicks(&editor.text, u"Bei Morgengrauen."_s);
-        QTRY_COMPARE(textOf(*editor.view), u"Landung \uFFFC Bei Morgengrauen."_s);
-        QVERIFY(spot(browserOf(*editor.view)->viewport(), 'r').count > 0);
-        QVERIFY(editor.view->findChild<QLabel *>(u"pictureNote"_s)->isHidden());
-        const auto *check = editor.view->findChild<QListWidget *>(u"pageCheck"_s);
-        QCOMPARE(check->count(), 1); // the line that says the check found nothing
-    }
-
     // The page editors' button opens their view beside them, which follows the fields as the
     // user types and goes with its editor.
     void theBriefingEditorsView()
@@ -777,7 +691,7 @@ private slots:
         QVERIFY(QDir(program.folder.path()).mkpath(u"Bilder"_s));
         QVERIFY(QDir(program.folder.path()).mkpath(u"Mission"_s));
         const QString chosen = program.path(u"Bilder/bild.jpg"_s);
-        QVERIFY(writeFile(chosen, pictureBytes({128, 64}, "JPG")));
+        QVERIFY(putFile(chosen, pictureBytes({128, 64}, "JPG")));
         const Window editor = program.open(app::Tool::OverviewEditor);
         editor.click(u"pageView"_s);
         const auto *view = editor.widget->findChild<PageView *>(u"pageViewOverview"_s);
@@ -787,6 +701,8 @@ private slots:
         QTest::keyClicks(editor.get<QLineEdit>(u"Text1"_s), u"Landung"_s);
         QTRY_COMPARE(textOf(*view), u"Landung \uFFFC"_s);
         QVERIFY(note->isHidden());
+        const auto *check = view->findChild<QListWidget *>(u"pageCheck"_s);
+        QCOMPARE(check->count(), 1); // the line that says the check found nothing
 
         program.host.folderNames.enqueue(program.path(u"Mission"_s));
         editor.click(u"writeToMissionFolder"_s);

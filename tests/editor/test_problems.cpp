@@ -14,16 +14,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The main window shown, as the user sees it.
-struct Shown : Program
+struct Shown : ShownProgram
 {
-    Shown()
-    {
-        main.resize(900, 600);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-    }
-    editor::MainTextEdit &box() { return main.mainTextEdit(); }
     editor::ProblemsPanel &panel() { return main.problemsPanel(); }
     QAbstractItemView &view() { return *Window{&main}.get<QAbstractItemView>(u"problems"_s); }
     QString rows() { return Window{&main}.text(u"problems"_s); }

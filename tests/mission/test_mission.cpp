@@ -113,12 +113,7 @@ private slots:
     }
 
     void stories_data() { addStories(); }
-    void stories()
-    {
-        QFETCH(QString, steps);
-        Program program;
-        playSteps(program, steps);
-    }
+    void stories() { playStory(); }
 
     void catalogueEditions()
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "editor/maintextedit.h"
 #include "fakehost.h"
 #include "golden.h"
 #include "ui/exacttextedit.h"
@@ -113,4 +114,16 @@ struct Program
         return {main.openDialog(tool)};
     }
     QString path(const QString &name) const { return folder.filePath(name); }
+};
+
+// The program with its main window shown, as the user sees it: laid out, its lines coloured.
+struct ShownProgram : Program
+{
+    ShownProgram()
+    {
+        main.resize(900, 600);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+    }
+    editor::MainTextEdit &box() { return main.mainTextEdit(); }
 };

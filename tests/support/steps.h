@@ -23,6 +23,9 @@ void playSteps(Program &program, const QString &stepsFile);
 // A row for each stories file "*.steps" in the test's data folder.
 void addStories();
 
+// Plays the story of the current row of addStories() on a fresh program.
+void playStory();
+
 namespace steps {
 using namespace Qt::StringLiterals;
 
@@ -240,4 +243,11 @@ inline void addStories()
     for (const QString &file :
          QDir(QStringLiteral(VELMORA_TEST_DATA)).entryList({QStringLiteral("*.steps")}))
         QTest::newRow(qPrintable(file.chopped(6))) << file;
+}
+
+inline void playStory()
+{
+    QFETCH(QString, steps);
+    Program program;
+    playSteps(program, steps);
 }
