@@ -69,8 +69,8 @@ void fitIntoScreen(QWidget &window)
     // for that minimum now, before the window is polished, would cost the start-up a layout.
     if (wanted == wanted.boundedTo(workArea - kWindowFrame))
         return;
-    window.resize(fittedSize(wanted, window.minimumSize().expandedTo(window.minimumSizeHint()),
-                             workArea));
+    window.resize(
+        fittedSize(wanted, window.minimumSize().expandedTo(window.minimumSizeHint()), workArea));
 }
 
 } // namespace ui
