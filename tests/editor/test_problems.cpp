@@ -149,20 +149,6 @@ private Q_SLOTS:
         QCOMPARE(shown.size(), 1);
     }
 
-    // A line break typed with Shift+Return ends a line in the saved text: the problems after
-    // it are found where they stand.
-    void typedLineBreaks()
-    {
-        Shown program;
-        QTest::keyClicks(&program.box(), u"~1"_s);
-        QTest::keyClick(&program.box(), Qt::Key_Return, Qt::ShiftModifier);
-        QTest::keyClicks(&program.box(), u"  ?x"_s);
-        program.panel().checkNow();
-        QCOMPARE(steps::markedLines(program.box()), u"2"_s);
-        activateRow(program.view(), 1, true);
-        QCOMPARE(placeInText(program.box(), program.box().textCursor().position()), u"2 3"_s);
-    }
-
     // A text whose check would not fit into the memory left is not checked, and the list says
     // so; with the memory back, it is.
     void tooBigToCheck()

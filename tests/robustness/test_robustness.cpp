@@ -80,10 +80,10 @@ struct Run
 
 // The promises: no window twice and none outside the host, no number gone wrong ("nan",
 // "inf") shown where the user did not type it, files only where the program may write them:
-// its own files in the program folder, and in a folder chosen as the mission folder those,
-// the description.ext before the last merge and copies of chosen pictures. Each of the
-// program's texts is Windows-1252 ending in CR LF; a merged description.ext keeps the end
-// the file had.
+// its own files in the program folder, the paths handed out by the host, and in a folder
+// chosen as the mission folder those, the description.ext before the last merge and copies
+// of chosen pictures (by name). Each of the program's texts is Windows-1252 ending in CR LF;
+// a merged description.ext keeps the end the file had. The first fault found is kept.
 class Checks
 {
 public:
@@ -95,6 +95,9 @@ public:
             m_folders.insert(it.next());
     }
 
+    QSet<QString> handedOut, missionFolders, pictureNames; // paths cleaned
+    QString fault;
+
     // "nan", "inf" and "infinity" standing alone, in any case; the main window may show those
     // typed anywhere (null), as its text takes every result.
     void typed(const QWidget *window, const QString &text)
@@ -102,28 +105,13 @@ public:
         for (const QString &word : badNumberWords(text))
             m_typed[window] += word, m_typed[nullptr] += word;
     }
-    void handedOut(const QString &path) { m_handedOut.insert(QDir::cleanPath(path)); }
-    void fail(const QString &fault)
-    {
-        if (m_fault.isEmpty())
-            m_fault = fault;
-    }
-    // The overview copies its picture into the mission folder.
-    void pictureHandedOut(const QString &path)
-    {
-        m_pictureNames.insert(QFileInfo(path).fileName());
-    }
-    void missionFolderHandedOut(const QString &path)
-    {
-        m_missionFolders.insert(QDir::cleanPath(path));
-    }
 
     // Runs while an action spins an event loop of its own, as a modal window does.
     void closeModalWindows()
     {
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (widget->isVisible() && (qobject_cast<QDialog *>(widget) || widget->isModal())) {
-                m_fault = u"a modal %1 was opened outside ui::Host"_s.arg(
+                fault = u"a modal %1 was opened outside ui::Host"_s.arg(
                     QString::fromLatin1(widget->metaObject()->className()));
                 widget->close();
             }
@@ -162,7 +150,7 @@ public:
                 }
             }
         }
-        return m_fault.isEmpty() ? files() : m_fault;
+        return fault.isEmpty() ? files() : fault;
     }
 
     // The problems list after a check: the row of a clean text, or problems in the order of
@@ -212,11 +200,11 @@ public:
             if (std::exchange(m_seen[info.filePath()], info.lastModified()) == info.lastModified())
                 continue;
             const QString name = info.fileName();
-            const bool inMission = m_missionFolders.contains(info.path());
+            const bool inMission = missionFolders.contains(info.path());
             const bool missionFile =
                 inMission && (programFiles.contains(name) || keptAsTheyWere.contains(name) ||
-                              m_pictureNames.contains(name));
-            if (!m_handedOut.contains(info.filePath()) && !missionFile &&
+                              pictureNames.contains(name));
+            if (!handedOut.contains(info.filePath()) && !missionFile &&
                 !(info.path() == m_programFolder && programFiles.contains(name)))
                 return u"a file was written where it must not be: "_s + info.filePath();
             if (inMission && keptAsTheyWere.contains(name))
@@ -240,8 +228,8 @@ private:
         return words;
     }
 
-    QString m_root, m_programFolder, m_fault;
-    QSet<QString> m_folders, m_handedOut, m_missionFolders, m_pictureNames;
+    QString m_root, m_programFolder;
+    QSet<QString> m_folders;
     QHash<const QWidget *, QSet<QString>> m_typed; // by window
     QHash<QString, QDateTime> m_seen;
 };
@@ -282,9 +270,9 @@ public:
             m_run.pick(QStringList{QString(), folder, oldFile + u"/neu.sqs"_s,
                                    folder + u"/fehlt/neu.sqs"_s, oldFile, newFile});
         m_run.note(u"  host: file dialog -> "_s + quoted(path));
-        m_checks.handedOut(path);
-        if (filter.startsWith(u"JPEG"_s))
-            m_checks.pictureHandedOut(path);
+        m_checks.handedOut.insert(QDir::cleanPath(path));
+        if (filter.startsWith(u"JPEG"_s)) // the overview copies its picture
+            m_checks.pictureNames.insert(QFileInfo(path).fileName());
         return path;
     }
     QString saveFileName(const QString &filter) override { return openFileName(filter); }
@@ -296,7 +284,7 @@ public:
             QString(), m_root + u"/mission"_s, m_root + u"/programm"_s, m_root + u"/anderswo"_s,
             m_root + u"/anderswo/alt.sqs"_s, m_root + u"/fehlt"_s});
         m_run.note(u"  host: folder dialog -> "_s + quoted(path));
-        m_checks.missionFolderHandedOut(path);
+        m_checks.missionFolders.insert(QDir::cleanPath(path));
         return path;
     }
     void showFolder(const QString &path) override
@@ -356,14 +344,13 @@ private Q_SLOTS:
         for (const QString &folder :
              {u"programm/ordner"_s, u"anderswo"_s, u"arbeit"_s, u"mission"_s})
             QVERIFY(QDir(root.path()).mkpath(folder));
-        QFile old(root.filePath(u"anderswo/alt.sqs"_s));
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("hint \"Hallo\"\r\n") > 0);
-        old.close();
+        const QString old = root.filePath(u"anderswo/alt.sqs"_s);
+        QVERIFY(putFile(old, "hint \"Hallo\"\r\n"));
         useEmptyTestSettings(); // the mission folder is remembered from one start to the next
         const QString oldCurrent = QDir::currentPath();
         QDir::setCurrent(root.filePath(u"arbeit"_s));
         Checks checks(root.path(), root.filePath(u"programm"_s));
-        checks.handedOut(old.fileName());
+        checks.handedOut.insert(QDir::cleanPath(old));
         RandomHost host(m_run, checks, root.path());
         const QString fault = run(checks, host);
         QDir::setCurrent(oldCurrent);
@@ -454,7 +441,8 @@ private:
             button->click();
         } else if (draw >= 87 && !qobject_cast<QListWidget *>(control) &&
                    qobject_cast<QAbstractItemView *>(control)) {
-            checks.fail(goToProblem(*main, *static_cast<QAbstractItemView *>(control)));
+            const QString wrong = goToProblem(*main, *static_cast<QAbstractItemView *>(control));
+            checks.fault = checks.fault.isEmpty() ? wrong : checks.fault;
         } else if (draw >= 87) {
             const int row =
                 m_run.below(8) == 0 ? -1 : m_run.below(control->property("count").toInt());
