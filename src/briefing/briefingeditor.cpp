@@ -144,21 +144,7 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     m_preview = makePreviewBox(u"Text3"_s, true);
     (new QVBoxLayout(previewFrame))->addWidget(m_preview);
 
-    auto *saveButton = ui::named(new QPushButton(u"Erstelle HTML Datei"_s), u"Command1"_s);
-    auto *transferButton =
-        ui::named(new QPushButton(u"Schließen und Script übertragen"_s), u"Command2"_s);
-    auto *closeButton = ui::named(new QPushButton(u"Schließen"_s), u"Command3"_s);
-    auto *missionButton = ui::writeToMissionFolderButton();
-    auto *appendButton = ui::appendToMainWindowButton();
-    auto *pageViewButton = ui::named(new QPushButton(u"Seitenansicht"_s), u"pageView"_s);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(saveButton);
-    buttons->addWidget(missionButton);
-    buttons->addWidget(transferButton);
-    buttons->addWidget(appendButton);
-    buttons->addWidget(pageViewButton);
-    buttons->addStretch(1);
-    buttons->addWidget(closeButton);
+    const PageButtons buttons = makePageButtons(u"Command1"_s, u"Command2"_s, u"Command3"_s);
 
     auto *left = new QVBoxLayout;
     left->addLayout(fieldsGrid);
@@ -172,7 +158,7 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     columns->addLayout(right, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     // Start-up state: only the first entry of each chain can be ticked, every entry is shut,
     // and the marker link fields show their hints locked.
@@ -212,12 +198,12 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     }
     connect(m_markerCheck, &QCheckBox::toggled, this, &BriefingEditor::markerLinkToggled);
     connect(m_addMarker, &QPushButton::clicked, this, &BriefingEditor::addMarkerLink);
-    connect(saveButton, &QPushButton::clicked, this, &BriefingEditor::save);
-    connect(missionButton, &QPushButton::clicked, this, &BriefingEditor::writeToMissionFolder);
-    connect(transferButton, &QPushButton::clicked, this, &BriefingEditor::transfer);
-    connect(appendButton, &QPushButton::clicked, this,
+    connect(buttons.save, &QPushButton::clicked, this, &BriefingEditor::save);
+    connect(buttons.mission, &QPushButton::clicked, this, &BriefingEditor::writeToMissionFolder);
+    connect(buttons.transfer, &QPushButton::clicked, this, &BriefingEditor::transfer);
+    connect(buttons.append, &QPushButton::clicked, this,
             [this] { ui::appendToMainText(m_mainText, page()); });
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(buttons.close, &QPushButton::clicked, this, &QWidget::close);
 
     // The view follows every field the page is made of, and every tick.
     for (QLineEdit *field : findChildren<QLineEdit *>())
@@ -225,7 +211,7 @@ BriefingEditor::BriefingEditor(const ui::DialogContext &context)
     for (QCheckBox *check : findChildren<QCheckBox *>())
         connect(check, &QCheckBox::toggled, this, &BriefingEditor::showPage);
     m_pageView = new PageView(PageKind::Briefing, this);
-    connect(pageViewButton, &QPushButton::clicked, m_pageView, &PageView::open);
+    connect(buttons.pageView, &QPushButton::clicked, m_pageView, &PageView::open);
     showPage();
     resize(960, 470);
 }

@@ -63,26 +63,12 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
     m_preview = makePreviewBox(u"Text4"_s, false);
     (new QVBoxLayout(previewFrame))->addWidget(m_preview);
 
-    auto *saveButton = ui::named(new QPushButton(u"Erstelle HTML Datei"_s), u"Command2"_s);
-    auto *transferButton =
-        ui::named(new QPushButton(u"Schließen und Script übertragen"_s), u"Command3"_s);
-    auto *closeButton = ui::named(new QPushButton(u"Schließen"_s), u"Command4"_s);
-    auto *missionButton = ui::writeToMissionFolderButton();
-    auto *appendButton = ui::appendToMainWindowButton();
-    auto *pageViewButton = ui::named(new QPushButton(u"Seitenansicht"_s), u"pageView"_s);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(saveButton);
-    buttons->addWidget(missionButton);
-    buttons->addWidget(transferButton);
-    buttons->addWidget(appendButton);
-    buttons->addWidget(pageViewButton);
-    buttons->addStretch(1);
-    buttons->addWidget(closeButton);
+    const PageButtons buttons = makePageButtons(u"Command2"_s, u"Command3"_s, u"Command4"_s);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(previewFrame, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     // The picture's name has no preview: it is short, and the warning sits beside it.
     auto *feed = new PreviewFeed(*m_preview, this);
@@ -90,15 +76,15 @@ OverviewEditor::OverviewEditor(const ui::DialogContext &context)
     feed->watch(*m_text);
 
     connect(chooseButton, &QPushButton::clicked, this, &OverviewEditor::choosePicture);
-    connect(saveButton, &QPushButton::clicked, this, &OverviewEditor::save);
-    connect(missionButton, &QPushButton::clicked, this, &OverviewEditor::writeToMissionFolder);
-    connect(transferButton, &QPushButton::clicked, this, &OverviewEditor::transfer);
-    connect(appendButton, &QPushButton::clicked, this,
+    connect(buttons.save, &QPushButton::clicked, this, &OverviewEditor::save);
+    connect(buttons.mission, &QPushButton::clicked, this, &OverviewEditor::writeToMissionFolder);
+    connect(buttons.transfer, &QPushButton::clicked, this, &OverviewEditor::transfer);
+    connect(buttons.append, &QPushButton::clicked, this,
             [this] { ui::appendToMainText(m_mainText, page()); });
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(buttons.close, &QPushButton::clicked, this, &QWidget::close);
 
     m_pageView = new PageView(PageKind::Overview, this);
-    connect(pageViewButton, &QPushButton::clicked, m_pageView, &PageView::open);
+    connect(buttons.pageView, &QPushButton::clicked, m_pageView, &PageView::open);
     for (QLineEdit *field : {m_title, m_text, m_picture})
         connect(field, &QLineEdit::textChanged, this, &OverviewEditor::showPage);
     connect(m_picture, &QLineEdit::textChanged, this, &OverviewEditor::showPictureFolder);

@@ -6,13 +6,16 @@
 #include "ui/look.h"
 #include "ui/missionwrite.h"
 #include "ui/programfolder.h"
+#include "ui/transfer.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;
@@ -80,6 +83,26 @@ QPlainTextEdit *makePreviewBox(const QString &objectName, bool verticalScrollBar
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ui::setLocked(*box, true);
     return box;
+}
+
+PageButtons makePageButtons(const QString &saveName, const QString &transferName,
+                            const QString &closeName)
+{
+    PageButtons buttons{
+        .save = ui::named(new QPushButton(u"Erstelle HTML Datei"_s), saveName),
+        .mission = ui::writeToMissionFolderButton(),
+        .transfer = ui::named(new QPushButton(u"Schließen und Script übertragen"_s), transferName),
+        .append = ui::appendToMainWindowButton(),
+        .pageView = ui::named(new QPushButton(u"Seitenansicht"_s), u"pageView"_s),
+        .close = ui::named(new QPushButton(u"Schließen"_s), closeName),
+        .row = new QHBoxLayout,
+    };
+    for (QPushButton *button :
+         {buttons.save, buttons.mission, buttons.transfer, buttons.append, buttons.pageView})
+        buttons.row->addWidget(button);
+    buttons.row->addStretch(1);
+    buttons.row->addWidget(buttons.close);
+    return buttons;
 }
 
 bool savePage(ui::Host &host, QPlainTextEdit &preview, const QString &fileName, const QString &page)

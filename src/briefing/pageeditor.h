@@ -4,8 +4,10 @@
 #include <QObject>
 #include <QString>
 
+class QHBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 
 namespace ui {
@@ -48,6 +50,21 @@ void showInPreview(QPlainTextEdit &preview, const QString &text);
 
 // The read-only grey box in the frame "Vorschau".
 QPlainTextEdit *makePreviewBox(const QString &objectName, bool verticalScrollBar);
+
+// The row of buttons at the foot of both page editors, Schließen on its own at the right.
+// The editors number their buttons differently, so each names its three of them.
+struct PageButtons
+{
+    QPushButton *save;
+    QPushButton *mission;
+    QPushButton *transfer;
+    QPushButton *append;
+    QPushButton *pageView;
+    QPushButton *close;
+    QHBoxLayout *row;
+};
+PageButtons makePageButtons(const QString &saveName, const QString &transferName,
+                            const QString &closeName);
 
 // Writes the page into the program folder under the given name. The preview box holds the
 // page while it is written and is emptied once the file is complete; after a failure it
